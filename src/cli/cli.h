@@ -1,0 +1,63 @@
+// aerodex-cli: the subcommands and the helpers they share.
+// Exit codes: 0 success; 1 failure, with the message on stderr; 2 usage error.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/clock.h"
+#include "model/document.h"
+
+namespace aerodex::cli {
+
+constexpr int kOk = 0;
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+using Args = std::span<const std::string>;
+
+struct Command {
+  const char* name;
+  const char* synopsis;  // the arguments after the name
+  const char* help;      // one paragraph
+  int (*run)(Args args, std::FILE* out);
+};
+
+// Every subcommand, in the order --help lists them.
+std::span<const Command> Commands();
+
+// Runs aerodex-cli with the arguments after the program name.
+int Main(Args args, std::FILE* out);
+
+// A usage error: prints the message and the command's synopsis, returns kUsage.
+int UsageError(const Command& command, const std::string& message);
+const Command& FindCommand(const char* name);
+
+// A document for one command, talking to stderr, with the clock of --now if given.
+struct LoadedLog {
+  std::unique_ptr<aerodex::Clock> clock;
+  std::unique_ptr<CAerodexDoc> doc;
+};
+LoadedLog NewLog(std::optional<std::time_t> now = std::nullopt);
+// Opens path into log.doc; on failure prints the message and returns false.
+bool OpenLog(LoadedLog& log, const std::string& path);
+// Saves atomically; on failure prints the message and returns false.
+bool SaveLog(const CAerodexDoc& doc, const std::string& path);
+
+// Extracts "--now VALUE" from args; kUsage in error when malformed.
+struct NowOption {
+  std::optional<std::time_t> now;
+  std::vector<std::string> rest;
+  std::string error;
+};
+NowOption TakeNowOption(Args args);
+
+int RunDump(Args args, std::FILE* out);
+int RunResave(Args args, std::FILE* out);
+int RunCsv(Args args, std::FILE* out);
+
+}  // namespace aerodex::cli

@@ -1,0 +1,56 @@
+#include "cli/text_out.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "model/codepage.h"
+
+namespace aerodex::cli {
+
+std::string ShortestDouble(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::string JsonString(const std::string& cp1252) {
+  std::string out = "\"";
+  for (char c : Cp1252ToUtf8(cp1252)) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escape[8];
+          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+          out += escape;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string JsonNumber(double value) {
+  // JSON has no literal for these; a string keeps them visible.
+  if (std::isnan(value)) return "\"NaN\"";
+  if (std::isinf(value)) return value > 0 ? "\"Infinity\"" : "\"-Infinity\"";
+  return ShortestDouble(value);
+}
+
+std::string CsvField(const std::string& utf8) {
+  if (utf8.find_first_of(",\"\r\n") == std::string::npos) return utf8;
+  std::string out = "\"";
+  for (char c : utf8) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+}  // namespace aerodex::cli

@@ -1,0 +1,41 @@
+// CSurface: the drawing operations the log page needs, in logical units of
+// 0.001 inch with the y axis pointing up (the top of the first page is y = 0).
+// The same layout code draws on the screen, the printer, print preview, PDF
+// and images through one Qt realisation, and on a recording surface in tests.
+//
+// Text is drawn with its top-left corner at the given point (for rotated text,
+// the top-left corner in the text's own rotated frame) on a transparent
+// background. A surface may skip operations outside its clip rectangle.
+#pragma once
+
+#include <string>
+
+#include "model/drawing_resources.h"
+
+namespace aerodex {
+
+enum class BackgroundMode { kOpaque, kTransparent };
+enum class TextAlign { kLeftTop };
+
+class CSurface {
+ public:
+  virtual ~CSurface() = default;
+
+  // Fonts and pens are the document's; null selects the surface's default.
+  // Each returns the one selected before.
+  virtual const CFontDesc* SelectFont(const CFontDesc* font) = 0;
+  virtual const CPenDesc* SelectPen(const CPenDesc* pen) = 0;
+  virtual void SetTextColor(CColor color) = 0;
+  virtual void SetBackgroundMode(BackgroundMode mode) = 0;
+  virtual void SetTextAlign(TextAlign align) = 0;
+  // text: Windows-1252 bytes.
+  virtual void TextOut(int x, int y, const std::string& text) = 0;
+  virtual void MoveTo(int x, int y) = 0;
+  virtual void LineTo(int x, int y) = 0;
+  // The rectangle between two corners, filled with a solid colour, no outline.
+  virtual void FillSolidRect(int left, int top, int right, int bottom, CColor color) = 0;
+  // Printing and print preview count as a printer; the screen does not.
+  virtual bool IsPrinting() const = 0;
+};
+
+}  // namespace aerodex

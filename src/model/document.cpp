@@ -1,0 +1,133 @@
+#include "model/document.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+CStderrPromptPort& FallbackPort() {
+  static CStderrPromptPort port;
+  return port;
+}
+}  // namespace
+
+CAerodexDoc::CAerodexDoc(CPromptPort* port, const aerodex::Clock* clock)
+    : port(port ? port : &FallbackPort()), clock(clock ? clock : &aerodex::DefaultClock()) {}
+
+CAerodexDoc::~CAerodexDoc() = default;
+
+bool& CAerodexDoc::InitializedInProcess() {
+  static bool initialized = false;
+  return initialized;
+}
+
+bool CAerodexDoc::GrowEntryArray(std::uint32_t n) {
+  const std::uint64_t capacity = (std::uint64_t{n} & ~std::uint64_t{0xFF}) + 256;
+  std::unique_ptr<EntrySlot[]> grown;
+  if (!failAllocation && capacity <= UINT32_MAX) {
+    grown.reset(new (std::nothrow) EntrySlot[capacity]);
+  }
+  if (!grown) {
+    // Ending the process here would throw away the user's unsaved flights;
+    // the caller refuses the one append instead.
+    ShowError("Could not allocate memory for Entry Array! Aborting program...");
+    return false;
+  }
+  for (std::uint32_t i = 0; i < entryCount; ++i) grown[i] = std::move(entries[i]);
+  entries = std::move(grown);
+  entryCapacity = static_cast<std::uint32_t>(capacity);
+  return true;
+}
+
+bool CAerodexDoc::AppendEntry(std::unique_ptr<CAerodexEntry> entry) {
+  if (entryCount >= entryCapacity && !GrowEntryArray(entryCount + 1)) return false;
+  selectedEntry = entry.get();
+  entries[entryCount++] = std::move(entry);
+  SetModifiedFlag();
+  return true;
+}
+
+long CAerodexDoc::IndexOfEntry(const CAerodexEntry* entry) const {
+  for (std::uint32_t i = 0; i < entryCount; ++i) {
+    if (entries[i].get() == entry) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+void CAerodexDoc::RemoveEntry(const CAerodexEntry* entry) {
+  const long index = IndexOfEntry(entry);
+  if (index < 0) return;
+  EntrySlot removed = std::move(entries[index]);
+  std::move(&entries[index + 1], &entries[entryCount], &entries[index]);
+  --entryCount;
+}
+
+void CAerodexDoc::SortEntries() {
+  // A stable sort keeps flights of equal date and number in the order they
+  // were stored, so saving a sorted log twice writes the same bytes.
+  std::stable_sort(&entries[0], &entries[0] + entryCount,
+                   [](const EntrySlot& a, const EntrySlot& b) {
+                     return CompareEntries(*a, *b) < 0;
+                   });
+}
+
+CAirplane* CAerodexDoc::FindAircraft(const std::string& nNumber) const {
+  for (const auto& airplane : aircraft) {
+    if (airplane->nNumber == nNumber) return airplane.get();
+  }
+  return nullptr;
+}
+
+void CAerodexDoc::AppendAircraft(std::unique_ptr<CAirplane> airplane) {
+  aircraft.push_back(std::move(airplane));
+}
+
+void CAerodexDoc::RemoveAircraftAt(std::size_t index) {
+  if (index < aircraft.size()) aircraft.erase(aircraft.begin() + static_cast<long>(index));
+}
+
+void CAerodexDoc::InitializeOnce() {
+  if (InitializedInProcess()) return;
+  InitializedInProcess() = true;
+  scrollToSelection = 1;
+  entries.reset();
+  entryCount = entryCapacity = 0;
+  selectedEntry = nullptr;
+  logWidth = pageWidth = 11000;
+  logHeight = pageHeight = 8500;
+  zoomFactor = 2;
+  pilot.Reset();
+  rowFont = {"Courier New", 100, false, 400, 0};
+  smallRowFont = {"Courier New", 80, false, 400, 0};
+  headingFont = {"Times New Roman", 100, false, 700, 0};
+  slantedHeadingFont = {"Times New Roman", 150, true, 700, -675};
+  totalsPen = {20, {0, 0, 230}};
+  placeholderAircraft = CAirplane("  --  ");
+}
+
+void CAerodexDoc::DeleteContents() {
+  InitializeOnce();
+  aircraft.clear();
+  if (entryCount > 0) {
+    entries.reset();
+    entryCount = entryCapacity = 0;
+  }
+  selectedEntry = nullptr;
+}
+
+void CAerodexDoc::OnNewDocument() {
+  InitializeOnce();
+  DeleteContents();
+  SetModifiedFlag(false);
+}
+
+void CAerodexDoc::ShowError(std::string message) { port->ShowError(message); }
+
+bool CAerodexDoc::AskConfirmation(std::string message) { return port->AskConfirmation(message); }
+
+void CAerodexDoc::UpdateAllViews() { port->UpdateAllViews(); }
+
+void CAerodexDoc::SetPort(CPromptPort* newPort) { port = newPort ? newPort : &FallbackPort(); }
+
+void CAerodexDoc::SetClock(const aerodex::Clock* newClock) {
+  clock = newClock ? newClock : &aerodex::DefaultClock();
+}

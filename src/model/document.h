@@ -1,0 +1,121 @@
+// CAerodexDoc: the one flight log open in the program. It owns the pilot
+// record, the aircraft database and the entries (always sorted in log order
+// after a load, creation, edit or import), the selection and the page
+// geometry that the log view keeps in it. Talk with the user goes through
+// the CPromptPort given to it; "now" comes from its clock.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/airplane.h"
+#include "model/clock.h"
+#include "model/drawing_resources.h"
+#include "model/entry.h"
+#include "model/pilot.h"
+#include "model/prompt_port.h"
+
+struct CExtent {
+  int cx = 0;
+  int cy = 0;
+  bool operator==(const CExtent&) const = default;
+};
+
+class CAerodexDoc {
+ public:
+  using EntrySlot = std::unique_ptr<CAerodexEntry>;
+
+  explicit CAerodexDoc(CPromptPort* port = nullptr, const aerodex::Clock* clock = nullptr);
+  ~CAerodexDoc();
+  CAerodexDoc(const CAerodexDoc&) = delete;
+  CAerodexDoc& operator=(const CAerodexDoc&) = delete;
+
+  // --- collections ---
+  // Makes room for more than n entries: the capacity becomes n with its low 8
+  // bits cleared, plus 256. False (after telling the user) when memory ran out;
+  // the entries are then untouched.
+  bool GrowEntryArray(std::uint32_t n);
+  // Takes ownership, appends, selects and marks modified. The caller sorts.
+  // False when the array could not grow: the entry is given back destroyed and
+  // the log is unchanged.
+  bool AppendEntry(std::unique_ptr<CAerodexEntry> entry);
+  // Removes and destroys the entry if it is in the array (found by identity).
+  void RemoveEntry(const CAerodexEntry* entry);
+  void SortEntries();
+  // The first aircraft whose N-Number equals nNumber byte for byte, or null.
+  CAirplane* FindAircraft(const std::string& nNumber) const;
+  void AppendAircraft(std::unique_ptr<CAirplane> airplane);
+  void RemoveAircraftAt(std::size_t index);
+
+  std::uint32_t EntryCount() const { return entryCount; }
+  std::uint32_t EntryCapacity() const { return entryCapacity; }
+  CAerodexEntry& Entry(std::size_t index) const { return *entries[index]; }
+  std::span<const EntrySlot> Entries() const { return {entries.get(), entryCount}; }
+  std::size_t AircraftCount() const { return aircraft.size(); }
+  CAirplane& Aircraft(std::size_t index) const { return *aircraft[index]; }
+  // Index of an entry in the array, or -1.
+  long IndexOfEntry(const CAerodexEntry* entry) const;
+
+  // --- framework document ---
+  void InitializeOnce();
+  // Empties the aircraft and entries; keeps the pilot record, lastNNumber,
+  // page geometry and drawing resources.
+  void DeleteContents();
+  // New: a fresh empty log that keeps the pilot and lastNNumber.
+  void OnNewDocument();
+  bool IsModified() const { return modified; }
+  void SetModifiedFlag(bool isModified = true) { modified = isModified; }
+
+  // --- talking to the user ---
+  void ShowError(std::string message);
+  bool AskConfirmation(std::string message);
+  void UpdateAllViews();
+  CPromptPort& Port() const { return *port; }
+  void SetPort(CPromptPort* newPort);
+  const aerodex::Clock& Clock() const { return *clock; }
+  void SetClock(const aerodex::Clock* newClock);
+
+  // Test hook: makes the next allocations of the entry array fail.
+  void SimulateAllocationFailure(bool fail) { failAllocation = fail; }
+
+  // --- members of the log ---
+  // Fonts and pen of the log page, made by InitializeOnce.
+  CFontDesc rowFont;
+  CFontDesc smallRowFont;
+  CFontDesc headingFont;
+  CFontDesc slantedHeadingFont;
+  CPenDesc totalsPen;
+  CAerodexEntry* selectedEntry = nullptr;
+  int scrollToSelection = 0;
+  CAirplane placeholderAircraft{"  --  "};
+  CPilotInfo pilot;
+  std::string lastNNumber;
+
+  // Page geometry in logical units of 0.001 inch; kept across New and Open.
+  int logWidth = 11000;
+  int logHeight = 8500;
+  int pageWidth = 11000;
+  int pageHeight = 8500;
+  int zoomFactor = 2;  // 2 normal size, 4 expanded
+  CExtent baseViewportExtent;
+  CExtent viewportExtent;
+  CExtent windowExtent;
+
+  // Whether InitializeOnce has run in this process; tests may clear it.
+  static bool& InitializedInProcess();
+
+ private:
+  std::unique_ptr<EntrySlot[]> entries;
+  std::uint32_t entryCount = 0;
+  std::uint32_t entryCapacity = 0;
+  std::vector<std::unique_ptr<CAirplane>> aircraft;
+  bool modified = false;
+  bool failAllocation = false;
+  CPromptPort* port;
+  const aerodex::Clock* clock;
+
+  friend class CDocumentLoader;  // fills the entry slots while reading a file
+};

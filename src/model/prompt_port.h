@@ -1,0 +1,31 @@
+// CPromptPort: what the document needs from the user interface around it:
+// the error prompt, the confirmation prompt and the redraw request. The Qt
+// application, aerodex-cli and the tests each provide one; the editing layer
+// widens it into the full interaction port with the forms.
+#pragma once
+
+#include <string>
+
+class CPromptPort {
+ public:
+  virtual ~CPromptPort() = default;
+  // Shows a message and waits until the user dismisses it.
+  virtual void ShowError(const std::string& message) = 0;
+  // True when the user confirmed, false on Cancel or Escape.
+  virtual bool AskConfirmation(const std::string& message) = 0;
+  // Asks every view of the document to redraw.
+  virtual void UpdateAllViews() {}
+};
+
+// A port for code that runs without a user: errors go to standard error,
+// questions are answered with Cancel. Texts are Windows-1252 bytes.
+class CStderrPromptPort : public CPromptPort {
+ public:
+  void ShowError(const std::string& message) override;
+  bool AskConfirmation(const std::string& message) override;
+};
+
+// The confirmation prompt, as a free function over the port.
+inline bool AskConfirmation(CPromptPort& port, std::string message) {
+  return port.AskConfirmation(message);
+}
