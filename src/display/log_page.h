@@ -1,0 +1,40 @@
+// The document's drawing operations: the page heading, one row of the log
+// (a flight or a totals accumulator) and the wrapped texts inside a row.
+// Coordinates are logical units of 0.001 inch, y up.
+#pragma once
+
+#include <string>
+
+#include "display/surface.h"
+#include "model/document.h"
+
+namespace aerodex {
+
+// Draws the heading of the page whose top is at y = top; returns top - 1240,
+// the heading's bottom rule. Leaves the surface's font as it found it.
+int DrawPageHeading(const CAerodexDoc& doc, CSurface& surface, int top);
+// Selects the slanted heading font, draws text at (x, y), restores the font.
+void DrawSlantedHeading(const CAerodexDoc& doc, CSurface& surface, int x, int y,
+                        const std::string& text);
+
+// Draws a row whose first text line starts at y; returns its lower rule and
+// stores rowTop/rowBottom in the record.
+int DrawEntryRow(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEntry& record);
+// The lower rule DrawEntryRow would return, without drawing.
+int MeasureEntryRow(int y, const CAerodexEntry& record);
+// Draws text in lines of about width characters, 125 units apart, from (x, y);
+// returns the y of the last line drawn.
+int DrawWrappedText(CSurface& surface, int x, int y, int width, const std::string& text);
+
+// The route as a row shows it: departure-route-arrival.
+std::string ComposeRoute(const CAerodexEntry& record);
+
+// Adds an entry's cost and engine-class hours into an accumulator, by the
+// first aircraft of the database that the entry names (nothing when none).
+void AddAircraftSums(const CAerodexDoc& doc, const CAerodexEntry& entry,
+                     CAerodexEntry& accumulator);
+
+// Adds one page height to the log's height.
+void GrowByOnePage(CAerodexDoc& doc);
+
+}  // namespace aerodex

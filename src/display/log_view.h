@@ -1,0 +1,87 @@
+// CLogView: the framework-free half of the log view. It lays the whole log
+// out on pages and draws it (every repaint and every printed page runs the
+// complete pass), answers the mouse, and holds the view mode. The Qt widget
+// that shows it implements CLogViewHost.
+#pragma once
+
+#include "display/surface.h"
+#include "model/document.h"
+
+namespace aerodex {
+
+// What the drawing pass needs from the widget around it. View units are
+// 0.001 logical inch (the high-English scale), y up.
+class CLogViewHost {
+ public:
+  virtual ~CLogViewHost() = default;
+  // The scrollable extent in view units.
+  virtual void SetScrollSizes(int width, int height) = 0;
+  // Scrolls so that view point (x, y) is at the window's top-left (y <= 0);
+  // the host keeps the position inside the scroll extent.
+  virtual void ScrollToPosition(int x, int y) = 0;
+  // The screen's high-English extents: window (1000, 1000) and viewport
+  // (logical dpi, -logical dpi), read once on the first pass of a run.
+  virtual CExtent HighEnglishWindowExtent() const = 0;
+  virtual CExtent HighEnglishViewportExtent() const = 0;
+  // Maps the screen surface with these extents (not called for printers).
+  virtual void SetScreenExtents(CExtent window, CExtent viewport) = 0;
+};
+
+enum ViewMode { kViewAllEntries = 1, kViewByNNumber = 2, kViewAnnualSummary = 4 };
+
+class CLogView {
+ public:
+  explicit CLogView(CAerodexDoc& doc) : doc_(doc) {}
+
+  int viewMode = kViewAllEntries;
+  int showNightSubtotals = 0;
+
+  // The complete drawing pass: heading, rows, totals, page breaks, logHeight
+  // growth, and the scroll to the selection when one is asked for.
+  void OnDraw(CSurface& surface, CLogViewHost& host);
+  void SetUpSurface(CSurface& surface, CLogViewHost& host);
+  void OnInitialUpdate(CLogViewHost& host);
+
+  // Rows placed on pages; both return the new pageTop and move y.
+  int PlaceEntryRow(CSurface& surface, CLogViewHost& host, CAerodexEntry& entry, int& y,
+                    int pageTop);
+  int PlaceTotalsRow(CSurface& surface, CLogViewHost& host, CAerodexEntry& accumulator, int& y,
+                     int pageTop, const std::string& label);
+
+  // Whether view point (x, y) lies on the entry's row.
+  bool HitTestRow(const CAerodexEntry& entry, int x, int y) const;
+  // Mouse at view point (x, y). Button down selects the row hit (true when
+  // the selection was set, so the caller redraws); a double click returns
+  // true when it landed on the selected row, so the caller runs Edit Entry.
+  bool OnLButtonDown(int x, int y);
+  bool OnLButtonDblClk(int x, int y) const;
+
+  // View commands: each sets the mode, asks for a scroll to the selection and redraws.
+  void OnViewAllEntries();
+  void OnViewGroupByNNumber();
+  void OnViewAnnualSummary();
+  void OnViewNightSubtotals();
+
+  // Printing: the pages the log has been laid out on, and the vertical
+  // offset in drawing units that brings page n (from 1) to the top of a sheet.
+  int PrintPageCount() const;
+  static int PrintPageOffset(const CAerodexDoc& doc, int page);
+
+  CAerodexDoc& Document() const { return doc_; }
+
+ private:
+  void SetModeAndRedraw(int mode);
+  void DrawAllEntries(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
+  void DrawByNNumber(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
+  void DrawAnnualSummary(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
+  void ScrollToSelection(CLogViewHost& host);
+
+  CAerodexDoc& doc_;
+  bool extentsCaptured_ = false;
+};
+
+// The document's size commands.
+void OnViewNormalSize(CAerodexDoc& doc);
+void OnViewExpandedSize(CAerodexDoc& doc);
+
+}  // namespace aerodex
