@@ -75,19 +75,23 @@ std::string CArchiveReader::ReadString() {
 }
 
 void CArchiveWriter::WriteU16(int value) {
-  out_ += static_cast<char>(value & 0xFF);
-  out_ += static_cast<char>((value >> 8) & 0xFF);
+  const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
+  out_.append(bytes, 2);
 }
 
 void CArchiveWriter::WriteU32(std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out_ += static_cast<char>((value >> shift) & 0xFF);
+  char bytes[4];
+  for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  out_.append(bytes, 4);
 }
 
 void CArchiveWriter::WriteI32(std::int32_t value) { WriteU32(static_cast<std::uint32_t>(value)); }
 
 void CArchiveWriter::WriteF64(double value) {
-  auto bits = std::bit_cast<std::uint64_t>(value);
-  for (int i = 0; i < 8; ++i, bits >>= 8) out_ += static_cast<char>(bits & 0xFF);
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  char bytes[8];
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+  out_.append(bytes, 8);
 }
 
 void CArchiveWriter::WriteString(const std::string& text) {

@@ -62,12 +62,17 @@ void CAerodexDoc::RemoveEntry(const CAerodexEntry* entry) {
 }
 
 void CAerodexDoc::SortEntries() {
+  if (entryCount < 2) return;
+  const auto inLogOrder = [](const EntrySlot& a, const EntrySlot& b) {
+    return CompareEntries(*a, *b) < 0;
+  };
+  EntrySlot* begin = &entries[0];
+  // Logs are nearly always in order already (every change sorts); checking
+  // first makes loading a large log much cheaper.
+  if (std::is_sorted(begin, begin + entryCount, inLogOrder)) return;
   // A stable sort keeps flights of equal date and number in the order they
   // were stored, so saving a sorted log twice writes the same bytes.
-  std::stable_sort(&entries[0], &entries[0] + entryCount,
-                   [](const EntrySlot& a, const EntrySlot& b) {
-                     return CompareEntries(*a, *b) < 0;
-                   });
+  std::stable_sort(begin, begin + entryCount, inLogOrder);
 }
 
 CAirplane* CAerodexDoc::FindAircraft(const std::string& nNumber) const {
