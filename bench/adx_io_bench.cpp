@@ -78,8 +78,41 @@ void BM_SaveFullLogToDisk(benchmark::State& state) {
   std::remove(path.c_str());
 }
 
+const std::string& FullLogFile() {
+  static const std::string path = [] {
+    const std::string file = "/tmp/aerodex-bench-full.adx";
+    aerodex::WriteFileAtomically(file, FullLogBytes());
+    return file;
+  }();
+  return path;
+}
+
+// Reading the log file's bytes (from the page cache) into a buffer, and
+// opening the same file as a log: the whole of what Open does.
+void BM_ReadFileBaseline(benchmark::State& state) {
+  std::string bytes;
+  for (auto _ : state) {
+    aerodex::ReadWholeFile(FullLogFile(), bytes);
+    benchmark::DoNotOptimize(bytes.data());
+    bytes = {};
+  }
+}
+
+void BM_OpenFullLogFile(benchmark::State& state) {
+  CStderrPromptPort port;
+  for (auto _ : state) {
+    auto doc = std::make_unique<CAerodexDoc>(&port);
+    if (!aerodex::OpenDocumentFile(*doc, FullLogFile()).ok) state.SkipWithError("open failed");
+    state.PauseTiming();
+    doc.reset();
+    state.ResumeTiming();
+  }
+}
+
 }  // namespace
 
+BENCHMARK(BM_ReadFileBaseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenFullLogFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyBytesBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFullLog)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFullLog)->Unit(benchmark::kMillisecond);

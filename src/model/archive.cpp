@@ -12,6 +12,13 @@ constexpr std::uint16_t kLongMark = 0xFFFF;
 constexpr std::uint8_t kByteMark = 0xFF;
 }  // namespace
 
+CFixedRun CArchiveReader::ReadRun(std::size_t size) {
+  static constexpr std::uint8_t kZeros[160] = {};
+  const std::uint8_t* p = nullptr;
+  if (size > sizeof kZeros || !Take(size, &p)) return CFixedRun(kZeros);
+  return CFixedRun(p);
+}
+
 bool CArchiveReader::Take(std::size_t count, const std::uint8_t** out) {
   if (failed_ || count > Remaining()) {
     failed_ = true;

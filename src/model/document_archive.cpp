@@ -27,109 +27,158 @@ namespace {
 constexpr std::size_t kMinAircraftBytes = 115;
 constexpr std::size_t kMinEntryBytes = 125;
 
+// Fixed runs between the strings, in bytes.
+constexpr std::size_t kPilotRun = 150;
+constexpr std::size_t kAircraftRunA = 48;
+constexpr std::size_t kAircraftRunB = 60;
+constexpr std::size_t kEntryRunDate = 8;
+constexpr std::size_t kEntryRunTimes = 92;
+constexpr std::size_t kEntryRunTach = 20;
+
 void WritePilot(CArchiveWriter& out, const CPilotInfo& p, const std::string& lastNNumber) {
   out.WriteString(p.pilotName);
   out.WriteString(p.address);
   out.WriteString(p.baseAirport);
-  out.WriteI32(p.licenseNumber);
+  CRunBuilder run;
+  run.I32(p.licenseNumber);
   for (int v : {p.bfrMonth, p.bfrYear, p.iccMonth, p.iccYear, p.medicalMonth, p.medicalYear,
                 p.medicalClass, p.birthMonth, p.birthYear}) {
-    out.WriteU16(v);
+    run.U16(v);
   }
-  for (auto flag : kPilotFlags) out.WriteI32(p.*flag);
+  for (auto flag : kPilotFlags) run.I32(p.*flag);
+  out.WriteRun(run);
   out.WriteString(lastNNumber);
 }
 
 void WriteAirplane(CArchiveWriter& out, const CAirplane& a) {
+  CRunBuilder runA;
   for (int v : {a.isAirplane, a.isAirship, a.isBalloon, a.isHeavy, a.hasConstantSpeedProp}) {
-    out.WriteI32(v);
+    runA.I32(v);
   }
-  out.WriteF64(a.hourlyCost);
+  runA.F64(a.hourlyCost);
   for (int v : {a.isGlider, a.isGyroplane, a.isHelicopter, a.isHighPerformance, a.isIfrCertified}) {
-    out.WriteI32(v);
+    runA.I32(v);
   }
+  out.WriteRun(runA);
   out.WriteString(a.make);
   out.WriteString(a.model);
   out.WriteI32(a.isMultiEngine);
   out.WriteString(a.nNumber);
+  CRunBuilder runB;
   for (int v : {a.isRetractable, a.isSeaplane, a.isSingleEngine, a.isSimulator, a.hasTailWheel,
                 a.lastAnnualMonth}) {
-    out.WriteI32(v);
+    runB.I32(v);
   }
-  out.WriteF64(a.tachAtAnnual);
-  for (int v : {a.lastAnnualYear, a.lastIfrCheckMonth, a.lastIfrCheckYear}) out.WriteI32(v);
-  out.WriteF64(a.tachAtOilChange);
-  out.WriteI32(a.isMonitored);
-  out.WriteI32(a.tbo);
+  runB.F64(a.tachAtAnnual);
+  for (int v : {a.lastAnnualYear, a.lastIfrCheckMonth, a.lastIfrCheckYear}) runB.I32(v);
+  runB.F64(a.tachAtOilChange);
+  runB.I32(a.isMonitored);
+  runB.I32(a.tbo);
+  out.WriteRun(runB);
 }
 
 void WriteEntry(CArchiveWriter& out, const CAerodexEntry& e) {
   out.WriteString(e.nNumber);
-  for (int v : {e.day, e.month, e.year, e.flightNumber}) out.WriteU16(v);
+  CRunBuilder date;
+  for (int v : {e.day, e.month, e.year, e.flightNumber}) date.U16(v);
+  out.WriteRun(date);
   out.WriteString(e.departure);
   out.WriteString(e.arrival);
   out.WriteString(e.route);
-  out.WriteU16(e.dayLandings);
-  out.WriteU16(e.nightLandings);
+  CRunBuilder times;
+  times.U16(e.dayLandings);
+  times.U16(e.nightLandings);
   for (double v : {e.dayHours, e.nightHours, e.dayCrossCountry, e.nightCrossCountry, e.tachTime,
                    e.dualHours, e.picHours, e.actualInstrument, e.simulatedInstrument}) {
-    out.WriteF64(v);
+    times.F64(v);
   }
   for (int v : {e.ilsApproaches, e.vorApproaches, e.locApproaches, e.ndbApproaches,
                 e.gpsApproaches, e.rnavApproaches, e.loranApproaches, e.radarApproaches}) {
-    out.WriteU16(v);
+    times.U16(v);
   }
+  out.WriteRun(times);
   out.WriteString(e.remarks);
-  out.WriteF64(e.startTach);
-  out.WriteF64(e.endTach);
-  out.WriteI32(e.holdingProcedures);
+  CRunBuilder tach;
+  tach.F64(e.startTach);
+  tach.F64(e.endTach);
+  tach.I32(e.holdingProcedures);
+  out.WriteRun(tach);
 }
 
 void ReadAirplane(CArchiveReader& in, CAirplane& a) {
+  CFixedRun runA = in.ReadRun(kAircraftRunA);
   for (int* v : {&a.isAirplane, &a.isAirship, &a.isBalloon, &a.isHeavy, &a.hasConstantSpeedProp}) {
-    *v = in.ReadI32();
+    *v = runA.I32();
   }
-  a.hourlyCost = in.ReadF64();
+  a.hourlyCost = runA.F64();
   for (int* v :
        {&a.isGlider, &a.isGyroplane, &a.isHelicopter, &a.isHighPerformance, &a.isIfrCertified}) {
-    *v = in.ReadI32();
+    *v = runA.I32();
   }
   a.make = in.ReadString();
   a.model = in.ReadString();
   a.isMultiEngine = in.ReadI32();
   a.nNumber = in.ReadString();
+  CFixedRun runB = in.ReadRun(kAircraftRunB);
   for (int* v : {&a.isRetractable, &a.isSeaplane, &a.isSingleEngine, &a.isSimulator,
                  &a.hasTailWheel, &a.lastAnnualMonth}) {
-    *v = in.ReadI32();
+    *v = runB.I32();
   }
-  a.tachAtAnnual = in.ReadF64();
-  for (int* v : {&a.lastAnnualYear, &a.lastIfrCheckMonth, &a.lastIfrCheckYear}) *v = in.ReadI32();
-  a.tachAtOilChange = in.ReadF64();
-  a.isMonitored = in.ReadI32();
-  a.tbo = in.ReadI32();
+  a.tachAtAnnual = runB.F64();
+  for (int* v : {&a.lastAnnualYear, &a.lastIfrCheckMonth, &a.lastIfrCheckYear}) *v = runB.I32();
+  a.tachAtOilChange = runB.F64();
+  a.isMonitored = runB.I32();
+  a.tbo = runB.I32();
 }
 
 void ReadEntry(CArchiveReader& in, CAerodexEntry& e) {
   e.nNumber = in.ReadString();
-  for (int* v : {&e.day, &e.month, &e.year, &e.flightNumber}) *v = in.ReadU16();
+  CFixedRun date = in.ReadRun(kEntryRunDate);
+  for (int* v : {&e.day, &e.month, &e.year, &e.flightNumber}) *v = date.U16();
   e.departure = in.ReadString();
   e.arrival = in.ReadString();
   e.route = in.ReadString();
-  e.dayLandings = in.ReadU16();
-  e.nightLandings = in.ReadU16();
+  CFixedRun times = in.ReadRun(kEntryRunTimes);
+  e.dayLandings = times.U16();
+  e.nightLandings = times.U16();
   for (double* v : {&e.dayHours, &e.nightHours, &e.dayCrossCountry, &e.nightCrossCountry,
                     &e.tachTime, &e.dualHours, &e.picHours, &e.actualInstrument,
                     &e.simulatedInstrument}) {
-    *v = in.ReadF64();
+    *v = times.F64();
   }
   for (int* v : {&e.ilsApproaches, &e.vorApproaches, &e.locApproaches, &e.ndbApproaches,
                  &e.gpsApproaches, &e.rnavApproaches, &e.loranApproaches, &e.radarApproaches}) {
-    *v = in.ReadU16();
+    *v = times.U16();
   }
   e.remarks = in.ReadString();
-  e.startTach = in.ReadF64();
-  e.endTach = in.ReadF64();
-  e.holdingProcedures = in.ReadI32();
+  CFixedRun tach = in.ReadRun(kEntryRunTach);
+  e.startTach = tach.F64();
+  e.endTach = tach.F64();
+  e.holdingProcedures = tach.I32();
+}
+
+// The bytes a counted string takes, length included.
+std::size_t StringBytes(const std::string& text) {
+  const std::size_t n = text.size();
+  return n + (n < 255 ? 1 : n < 0xFFFE ? 3 : 7);
+}
+
+// The exact size of the saved document, so the buffer is allocated once.
+std::size_t SavedSize(const CAerodexDoc& doc) {
+  std::size_t size = 2 + StringBytes(doc.pilot.pilotName) + StringBytes(doc.pilot.address) +
+                     StringBytes(doc.pilot.baseAirport) + kPilotRun +
+                     StringBytes(doc.lastNNumber) + 2;
+  for (std::size_t i = 0; i < doc.AircraftCount(); ++i) {
+    const CAirplane& a = doc.Aircraft(i);
+    size += kAircraftRunA + 4 + kAircraftRunB + StringBytes(a.make) + StringBytes(a.model) +
+            StringBytes(a.nNumber);
+  }
+  for (const auto& e : doc.Entries()) {
+    size += kEntryRunDate + kEntryRunTimes + kEntryRunTach + StringBytes(e->nNumber) +
+            StringBytes(e->departure) + StringBytes(e->arrival) + StringBytes(e->route) +
+            StringBytes(e->remarks);
+  }
+  return size;
 }
 
 }  // namespace
@@ -157,7 +206,7 @@ std::string CheckSavable(const CAerodexDoc& doc) {
 
 std::string SaveDocument(const CAerodexDoc& doc) {
   CArchiveWriter out;
-  out.Reserve(160 + doc.AircraftCount() * 160 + std::size_t{doc.EntryCount()} * 200);
+  out.Reserve(SavedSize(doc));
   out.WriteU16(static_cast<int>(doc.AircraftCount()));
   WritePilot(out, doc.pilot, doc.lastNNumber);
   for (std::size_t i = 0; i < doc.AircraftCount(); ++i) WriteAirplane(out, doc.Aircraft(i));
@@ -182,12 +231,13 @@ void CDocumentLoader::ReadHeader() {
   p.pilotName = in_.ReadString();
   p.address = in_.ReadString();
   p.baseAirport = in_.ReadString();
-  p.licenseNumber = in_.ReadI32();
+  aerodex::CFixedRun run = in_.ReadRun(aerodex::kPilotRun);
+  p.licenseNumber = run.I32();
   for (int* v : {&p.bfrMonth, &p.bfrYear, &p.iccMonth, &p.iccYear, &p.medicalMonth,
                  &p.medicalYear, &p.medicalClass, &p.birthMonth, &p.birthYear}) {
-    *v = in_.ReadU16();
+    *v = run.U16();
   }
-  for (auto flag : kPilotFlags) p.*flag = in_.ReadI32();
+  for (auto flag : kPilotFlags) p.*flag = run.I32();
   doc_.lastNNumber = in_.ReadString();
 }
 

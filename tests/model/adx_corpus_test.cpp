@@ -1,7 +1,6 @@
 // Replays the committed fuzzing corpus, so a build without clang still checks it.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,8 +11,7 @@
 namespace fs = std::filesystem;
 
 TEST(AdxCorpus, EveryCommittedInputKeepsTheLoadProperties) {
-  const char* source = std::getenv("AERODEX_SOURCE_DIR");
-  ASSERT_NE(source, nullptr);
+  const char* source = AERODEX_SOURCE_DIR;
   int replayed = 0;
   for (const char* folder : {"fuzz/corpus", "examples"}) {
     const fs::path dir = fs::path(source) / folder;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,8 +20,7 @@ std::string Slurp(const fs::path& path) {
 }  // namespace
 
 TEST(SampleLog, TheBundledFileIsWhatTheGeneratorMakes) {
-  const char* source = std::getenv("AERODEX_SOURCE_DIR");
-  ASSERT_NE(source, nullptr);
+  const char* source = AERODEX_SOURCE_DIR;
   const fs::path out = fs::temp_directory_path() / ("aerodex-sample-" + std::to_string(::getpid()));
   CAerodexDoc doc;
   doc.OnNewDocument();
