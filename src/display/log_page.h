@@ -20,10 +20,17 @@ void DrawSlantedHeading(const CAerodexDoc& doc, CSurface& surface, int x, int y,
 // Draws a row whose first text line starts at y; returns its lower rule and
 // stores rowTop/rowBottom in the record.
 int DrawEntryRow(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEntry& record);
+// The same with the row's aircraft given. Totals rows use it: an accumulator
+// without an N-Number always draws as the placeholder, even when the database
+// holds an aircraft whose N-Number is empty.
+int DrawEntryRowAs(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEntry& record,
+                   const CAirplane& rowAircraft);
+// The first aircraft of the database with this N-Number, else the placeholder.
+const CAirplane& RowAircraft(const CAerodexDoc& doc, const std::string& nNumber);
 // The lower rule DrawEntryRow would return, without drawing.
 int MeasureEntryRow(int y, const CAerodexEntry& record);
 // Draws text in lines of about width characters, 125 units apart, from (x, y);
-// returns the y of the last line drawn.
+// returns the y of the last line drawn. The breaking rule is in wrapped_text.h.
 int DrawWrappedText(CSurface& surface, int x, int y, int width, const std::string& text);
 
 // The route as a row shows it: departure-route-arrival.
@@ -33,6 +40,9 @@ std::string ComposeRoute(const CAerodexEntry& record);
 // first aircraft of the database that the entry names (nothing when none).
 void AddAircraftSums(const CAerodexDoc& doc, const CAerodexEntry& entry,
                      CAerodexEntry& accumulator);
+// The same sums by a given aircraft.
+void AddAircraftSumsAs(const CAirplane& aircraft, const CAerodexEntry& entry,
+                       CAerodexEntry& accumulator);
 
 // Adds one page height to the log's height.
 void GrowByOnePage(CAerodexDoc& doc);

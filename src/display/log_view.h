@@ -45,25 +45,32 @@ class CLogView {
   // Rows placed on pages; both return the new pageTop and move y.
   int PlaceEntryRow(CSurface& surface, CLogViewHost& host, CAerodexEntry& entry, int& y,
                     int pageTop);
+  // rowAircraft: the aircraft a group's summary row is drawn as; null draws
+  // the row as the placeholder (grand totals, yearly and night rows).
   int PlaceTotalsRow(CSurface& surface, CLogViewHost& host, CAerodexEntry& accumulator, int& y,
-                     int pageTop, const std::string& label);
+                     int pageTop, const std::string& label,
+                     const CAirplane* rowAircraft = nullptr);
 
-  // Whether view point (x, y) lies on the entry's row.
+  // Whether view point (x, y) lies on the entry's row as the last pass drew
+  // it. Entries the last pass did not draw are never hit.
   bool HitTestRow(const CAerodexEntry& entry, int x, int y) const;
-  // Mouse at view point (x, y). Button down selects the row hit (true when
-  // the selection was set, so the caller redraws); a double click returns
-  // true when it landed on the selected row, so the caller runs Edit Entry.
+  // Mouse at view point (x, y). Button down selects the first row hit and
+  // asks the document to redraw (true when it selected one); a double click
+  // returns true when it landed on the selected row, so the caller runs Edit
+  // Entry on it.
   bool OnLButtonDown(int x, int y);
   bool OnLButtonDblClk(int x, int y) const;
 
-  // View commands: each sets the mode, asks for a scroll to the selection and redraws.
+  // View commands: each sets the mode (the last one toggles the night
+  // subtotals), asks for a scroll to the selection and redraws.
   void OnViewAllEntries();
   void OnViewGroupByNNumber();
   void OnViewAnnualSummary();
   void OnViewNightSubtotals();
 
-  // Printing: the pages the log has been laid out on, and the vertical
-  // offset in drawing units that brings page n (from 1) to the top of a sheet.
+  // Printing: the pages the log has been laid out on (logHeight / pageHeight),
+  // and how far, in drawing units, page n (from 1) lies below the first page's
+  // top: moving the drawing up by it brings page n to the top of a sheet.
   int PrintPageCount() const;
   static int PrintPageOffset(const CAerodexDoc& doc, int page);
 
@@ -71,16 +78,22 @@ class CLogView {
 
  private:
   void SetModeAndRedraw(int mode);
+  void CaptureExtents(CLogViewHost& host);
+  void SetScrollSizes(CLogViewHost& host) const;
+  void ForgetRowPositions();
   void DrawAllEntries(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
   void DrawByNNumber(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
   void DrawAnnualSummary(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
+  int PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals,
+                         int& y, int pageTop);
   void ScrollToSelection(CLogViewHost& host);
 
   CAerodexDoc& doc_;
   bool extentsCaptured_ = false;
 };
 
-// The document's size commands.
+// The document's size commands: the zoom and the screen's viewport extent,
+// then a scroll to the selection and a redraw.
 void OnViewNormalSize(CAerodexDoc& doc);
 void OnViewExpandedSize(CAerodexDoc& doc);
 
