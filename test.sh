@@ -56,7 +56,7 @@ if command -v clang++ >/dev/null; then
       work=$(mktemp -d)
       dict=()
       [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
-      if "$target" -seed=1 -runs=20000 -max_len=4096 -rss_limit_mb=1024 "${dict[@]}" \
+      if "$target" -seed=1 -runs=200000 -max_len=4096 -rss_limit_mb=1024 "${dict[@]}" \
            "$work" "$seeds" >"$log" 2>&1; then
         echo "fuzz $name: passed ($(grep -o 'Done [0-9]* runs' "$log"))"
         passed=$((passed + 1))
