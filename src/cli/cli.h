@@ -59,5 +59,10 @@ NowOption TakeNowOption(Args args);
 int RunDump(Args args, std::FILE* out);
 int RunResave(Args args, std::FILE* out);
 int RunCsv(Args args, std::FILE* out);
+int RunCurrency(Args args, std::FILE* out);
+int RunStatus(Args args, std::FILE* out);
+int RunImport(Args args, std::FILE* out);
+// Built only with the Qt surface (AERODEX_HAVE_PDF).
+int RunPdf(Args args, std::FILE* out);
 
 }  // namespace aerodex::cli

@@ -20,6 +20,29 @@ const Command kCommands[] = {
      "Writes one row per flight in log order, after a header row of field names (RFC 4180, "
      "UTF-8), to OUT.csv or to standard output.",
      RunCsv},
+    {"currency", "LOG.adx [--now \"YYYY-MM-DD HH:MM:SS\"]",
+     "Prints the currency check as seven lines, in the order of the Currency Check form: "
+     "medical classes 3, 2 and 1, flight review, IFR under the old and the new rules, night. "
+     "A line that does not apply is printed empty. --now sets the local time to check at.",
+     RunCurrency},
+    {"status", "LOG.adx [--now \"YYYY-MM-DD HH:MM:SS\"]",
+     "Prints the maintenance status of every monitored aircraft in database order: its "
+     "N-Number, then the oil-change, annual, TBO hours and TBO months lines, with a blank line "
+     "between aircraft. Fails when no aircraft is monitored.",
+     RunStatus},
+    {"import", "LOG.adx OLD.aerodex [-o OUT.adx]",
+     "Appends the flights of an older version's text log to LOG.adx (a new log when it does not "
+     "exist) and saves the result atomically to OUT.adx, or to LOG.adx itself. Aircraft missing "
+     "from the database are not created. An import that stops on bad data saves nothing.",
+     RunImport},
+#ifdef AERODEX_HAVE_PDF
+    {"pdf", "LOG.adx OUT.pdf [--view all|nnumber|annual] [--night-subtotals] "
+            "[--now \"YYYY-MM-DD HH:MM:SS\"]",
+     "Writes the printed log to OUT.pdf (atomically), one landscape 11 x 8.5 inch page per "
+     "page of the log, in the chosen view (all entries, grouped by N-Number or annual "
+     "summary), optionally with night subtotals. --now sets the date the totals rows carry.",
+     RunPdf},
+#endif
 };
 
 void PrintHelp(std::FILE* out) {

@@ -1,0 +1,75 @@
+#include "import/data_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace aerodex::import {
+namespace {
+constexpr std::size_t kBlockSize = 64 * 1024;
+}  // namespace
+
+CDataReader::CDataReader(std::istream& in) : source_(in.rdbuf()), buffer_(kBlockSize) {}
+
+bool CDataReader::Refill() {
+  // Reading in blocks of our own keeps large imports fast on any stream.
+  const std::streamsize got = source_ ? source_->sgetn(buffer_.data(), kBlockSize) : 0;
+  position_ = 0;
+  filled_ = got > 0 ? static_cast<std::size_t>(got) : 0;
+  return filled_ > 0;
+}
+
+bool CDataReader::ReadPiece(std::string& piece) {
+  piece.clear();
+  for (;;) {
+    if (position_ == filled_ && !Refill()) break;
+    const char* start = buffer_.data() + position_;
+    const std::size_t span = std::min(kPieceLength - piece.size(), filled_ - position_);
+    const auto* newline = static_cast<const char*>(std::memchr(start, '\n', span));
+    const std::size_t taken = newline ? static_cast<std::size_t>(newline - start) + 1 : span;
+    piece.append(start, taken);
+    position_ += taken;
+    if (newline) {
+      // CR LF is one newline, also when the pair straddles two blocks.
+      if (piece.size() >= 2 && piece[piece.size() - 2] == '\r') piece.erase(piece.size() - 2, 1);
+      break;
+    }
+    if (piece.size() == kPieceLength) {
+      if (piece.back() == '\r' && (position_ < filled_ || Refill()) && buffer_[position_] == '\n') {
+        piece.back() = '\n';
+        ++position_;
+      }
+      break;
+    }
+  }
+  return !piece.empty();
+}
+
+ReadStatus CDataReader::ReadDataLine(std::string& line) {
+  for (;;) {
+    if (!ReadPiece(piece_)) return ReadStatus::kEnd;
+    const std::size_t comment = piece_.find('#');
+    if (comment != std::string::npos) {
+      piece_.resize(comment);
+    } else if (piece_.back() == '\n') {
+      piece_.pop_back();
+    }
+    if (piece_.empty()) continue;  // a line of blanks is kept, an empty one skipped
+    line.swap(piece_);
+    return ReadStatus::kOk;
+  }
+}
+
+ReadStatus CDataReader::ReadDataString(std::string& text) {
+  std::string line;
+  if (ReadDataLine(line) == ReadStatus::kEnd) return ReadStatus::kEnd;
+  const std::size_t open = line.find('^');
+  const std::size_t close = open == std::string::npos ? open : line.find('^', open + 1);
+  if (close == std::string::npos) {
+    offending_ = std::move(line);
+    return ReadStatus::kNoCarets;
+  }
+  text.assign(line, open + 1, close - open - 1);
+  return ReadStatus::kOk;
+}
+
+}  // namespace aerodex::import

@@ -1,0 +1,46 @@
+// Import of the older version's text log ("*.aerodex"): a header (the count
+// of records, two pilot texts and a pilot data line) followed by records of
+// eight items each, appended to the open log. Aircraft that the database
+// lacks may be created on the spot through the aircraft form.
+//
+// ImportTextLog does the reading on any stream, so the command, aerodex-cli,
+// the tests and the fuzzer share it; OnImportFromUnix adds the file dialog.
+// An import that stops on bad data keeps what it appended, sorted into log
+// order, and never ends the program.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+
+#include "editing/interaction_port.h"
+#include "model/document.h"
+
+namespace aerodex::import {
+
+inline constexpr const char* kFailedToOpen = "Failed to open .aerodex";
+inline constexpr const char* kIntegritySuspect = "Aerodex: Aerodex integrity suspect!";
+inline constexpr const char* kPilotInfoError = "aerodex: Error reading Pilot info!";
+inline constexpr const char* kPilotDataSuspect = "Aerodex: Aerodex pilot data suspect!";
+inline constexpr const char* kTimeDataSuspect = "Aerodex: Aerodex time data suspect!";
+inline constexpr const char* kApproachDataSuspect = "Aerodex: Aerodex approach data suspect!";
+inline constexpr const char* kMissingAircraftAdvice = "Confirm to create, Cancel to edit later.";
+
+enum class ImportStatus {
+  kCompleted,  // every record up to the end of the file was read
+  kStopped,    // bad data: a message was shown and the import ended early
+};
+
+struct ImportResult {
+  ImportStatus status = ImportStatus::kCompleted;
+  int expected = 0;          // E, the count that the header claims
+  std::int64_t found = 0;    // F, the records read and appended
+};
+
+// Reads the text log from in and appends its flights to doc, talking to the
+// user through port. Entries appended before a stop stay in the log.
+ImportResult ImportTextLog(CAerodexDoc& doc, CInteractionPort& port, std::istream& in);
+
+}  // namespace aerodex::import
+
+// The "Import from Unix..." command: asks for the file, then imports it.
+void OnImportFromUnix(CAerodexDoc& doc, CInteractionPort& port);

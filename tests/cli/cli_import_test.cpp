@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "model/document_file.h"
+#include "support/cli_runner.h"
+#include "support/log_builders.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const char* kOldLog =
+    "2\n^Jane Doe^\n^12 Main St^\n1 2 3\n"
+    "^N1234X^\n14 6 1996\n^AAA^\n^BBB^\n^AAA BBB^\n2 0 1.5 0 0 0 1.5 1.5 0 0 0\n"
+    "0 0 0 0 0 0 0\n^pattern work^\n"
+    "^N77Z^\n1 3 1995\n^CCC^\n^DDD^\n^^\n1 0 1.0 0 0 0 1.0 1.0 0 0 0\n0 0 0 0 0 0 0\n^^\n";
+
+class CliImportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("aerodex-cli-import-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    old = Write("old.aerodex", kOldLog);
+    log = (dir / "log.adx").string();
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+  void SaveExistingLog() {
+    CAerodexDoc doc;
+    doc.OnNewDocument();
+    doc.AppendAircraft(MakeAirplane("1234X"));
+    doc.AppendEntry(MakeFlight(2000, 1, 1, 0, "1234X"));
+    ASSERT_TRUE(aerodex::SaveDocumentFile(doc, log).ok);
+  }
+  static std::unique_ptr<CAerodexDoc> Load(const std::string& path) {
+    auto doc = std::make_unique<CAerodexDoc>();
+    EXPECT_TRUE(aerodex::OpenDocumentFile(*doc, path).ok) << path;
+    return doc;
+  }
+
+  fs::path dir;
+  std::string old;
+  std::string log;
+};
+
+TEST_F(CliImportTest, StartsANewLogWhenNoneExists) {
+  const CliRun run = RunCli({"import", log, old});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  // Both aircraft are missing; each question is printed and cancelled.
+  EXPECT_EQ(run.err,
+            "N1234X: not in aircraft database. Confirm to create, Cancel to edit later.\n"
+            "N77Z: not in aircraft database. Confirm to create, Cancel to edit later.\n");
+  const auto doc = Load(log);
+  EXPECT_EQ(doc->AircraftCount(), 0u);
+  ASSERT_EQ(doc->EntryCount(), 2u);
+  EXPECT_EQ(doc->Entry(0).nNumber, "77Z");  // 1995 first
+  EXPECT_EQ(doc->Entry(1).remarks, "pattern work");
+}
+
+TEST_F(CliImportTest, AppendsToAnExistingLogAndWritesTheOutputFile) {
+  SaveExistingLog();
+  const std::string before = Slurp(log);
+  const std::string out = (dir / "out.adx").string();
+  const CliRun run = RunCli({"import", log, old, "-o", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "N77Z: not in aircraft database. Confirm to create, Cancel to edit later.\n");
+  EXPECT_EQ(Slurp(log), before);  // with -o the log itself is left alone
+  const auto doc = Load(out);
+  EXPECT_EQ(doc->AircraftCount(), 1u);
+  ASSERT_EQ(doc->EntryCount(), 3u);
+  EXPECT_EQ(doc->Entry(2).year, 2000);
+
+  // Importing again into the result doubles the imported flights.
+  ASSERT_EQ(RunCli({"import", out, old}).status, 0);
+  EXPECT_EQ(Load(out)->EntryCount(), 5u);
+}
+
+TEST_F(CliImportTest, StoppedImportWritesNothing) {
+  SaveExistingLog();
+  const std::string before = Slurp(log);
+  std::string broken = kOldLog;
+  broken.replace(broken.find("^CCC^"), 5, "CCC");
+  const CliRun run = RunCli({"import", log, Write("broken.aerodex", broken)});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Aerodex: Entry string integrity suspect<CCC>!\n"), std::string::npos);
+  EXPECT_EQ(Slurp(log), before);
+
+  const std::string out = (dir / "out.adx").string();
+  EXPECT_EQ(RunCli({"import", log, Write("short.aerodex", "1\n^a^\n")}).status, 1);
+  EXPECT_EQ(RunCli({"import", log, Write("empty.aerodex", ""), "-o", out}).status, 1);
+  EXPECT_FALSE(fs::exists(out));
+  EXPECT_EQ(Slurp(log), before);
+}
+
+TEST_F(CliImportTest, CountMismatchIsReportedButTheFlightsAreSaved) {
+  const std::string file = Write("three.aerodex", "3" + std::string(kOldLog).substr(1));
+  const CliRun run = RunCli({"import", log, file});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.err.find("Expected 3 entries, found 2 entries!\n"), std::string::npos);
+  EXPECT_EQ(Load(log)->EntryCount(), 2u);
+}
+
+TEST_F(CliImportTest, UsageAndOpeningErrors) {
+  EXPECT_EQ(RunCli({"import", log}).status, 2);
+  EXPECT_EQ(RunCli({"import", log, old, "-o"}).status, 2);
+  EXPECT_EQ(RunCli({"import", log, old, "extra"}).status, 2);
+  const CliRun missing = RunCli({"import", log, (dir / "none.aerodex").string()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "Failed to open .aerodex\n");
+  const CliRun notALog = RunCli({"import", old, old});  // an existing file that is no log
+  EXPECT_EQ(notALog.status, 1);
+  EXPECT_EQ(Slurp(old), kOldLog);
+  EXPECT_FALSE(fs::exists(log));
+}
+
+}  // namespace
