@@ -83,9 +83,23 @@ std::size_t RouteLines(const CAerodexEntry& record) {
   const std::size_t length = record.departure.size() + 1 +
                              (record.route.empty() ? 0 : record.route.size() + 1) +
                              record.arrival.size();
-  // Most routes fit one line; only longer ones need composing to be broken.
+  // Most routes fit one line; only longer ones need composing to be broken,
+  // and a usual one is composed on the stack.
   if (length < static_cast<std::size_t>(layout::kRouteWidth)) return 1;
-  return CountWrappedLines(ComposeRoute(record), layout::kRouteWidth);
+  char buffer[256];
+  if (length > sizeof buffer) return CountWrappedLines(ComposeRoute(record), layout::kRouteWidth);
+  std::size_t used = 0;
+  const auto append = [&](const std::string& part) {
+    for (const char c : part) buffer[used++] = c;  // short texts: cheaper than a library call
+  };
+  append(record.departure);
+  buffer[used++] = '-';
+  if (!record.route.empty()) {
+    append(record.route);
+    buffer[used++] = '-';
+  }
+  append(record.arrival);
+  return CountWrappedLines(std::string_view(buffer, used), layout::kRouteWidth);
 }
 
 }  // namespace
@@ -124,11 +138,17 @@ int DrawEntryRow(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEntry
 int DrawEntryRowAs(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEntry& record,
                    const CAirplane& aircraft) {
   y = layout::ClampY(y);
+  const int top = layout::Offset(y, layout::kRuleAboveText);
+  const int measured = MeasureEntryRow(y, record);
+  if (!surface.IsBandVisible(measured, top)) {
+    record.rowTop = top;
+    record.rowBottom = measured;
+    return measured;
+  }
   const bool printing = surface.IsPrinting();
   const CFontDesc* previous = surface.SelectFont(printing ? &doc.smallRowFont : &doc.rowFont);
-  const int top = layout::Offset(y, layout::kRuleAboveText);
   if (!printing && &record == doc.selectedEntry) {
-    surface.FillSolidRect(0, top, layout::kDrawingWidth, MeasureEntryRow(y, record), kHighlight);
+    surface.FillSolidRect(0, top, layout::kDrawingWidth, measured, kHighlight);
   }
   surface.SetBackgroundMode(BackgroundMode::kTransparent);
   surface.TextOut(10, y, FormatRowDate(record.month, record.day, record.year));

@@ -96,6 +96,7 @@ int CLogView::PlaceEntryRow(CSurface& surface, CLogViewHost& host, CAerodexEntry
                             int pageTop) {
   y = layout::ClampY(y);
   pageTop = layout::ClampY(pageTop);
+  const int rowTextY = y;
   const int lowerRule = MeasureEntryRow(y, entry);
   if (lowerRule <= Offset(pageTop, -std::int64_t{doc_.pageHeight} + layout::kEntryRoomAtBottom)) {
     pageTop = Offset(pageTop, -std::int64_t{doc_.pageHeight});
@@ -107,6 +108,16 @@ int CLogView::PlaceEntryRow(CSurface& surface, CLogViewHost& host, CAerodexEntry
   }
   // A row that opens a page has its upper rule on the heading's bottom rule.
   if (y == pageTop) y = Offset(DrawPageHeading(doc_, surface, y), -layout::kRuleAboveText);
+  // A row's height does not depend on where it stands, so a row the surface
+  // cannot show is placed from the measurement alone.
+  const int top = Offset(y, layout::kRuleAboveText);
+  const int bottom = Offset(y, std::int64_t{lowerRule} - rowTextY);
+  if (!surface.IsBandVisible(bottom, top)) {
+    entry.rowTop = top;
+    entry.rowBottom = bottom;
+    y = bottom;
+    return pageTop;
+  }
   y = DrawEntryRow(doc_, surface, y, entry);
   return pageTop;
 }

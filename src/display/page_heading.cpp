@@ -131,6 +131,7 @@ void DrawSlantedHeading(const CAerodexDoc& doc, CSurface& surface, int x, int y,
 int DrawPageHeading(const CAerodexDoc& doc, CSurface& surface, int top) {
   top = layout::ClampY(top);
   const int bottom = layout::Offset(top, -layout::kHeadingHeight);
+  if (!surface.IsBandVisible(bottom, top)) return bottom;
   const CFontDesc* previous = surface.SelectFont(&doc.rowFont);
   surface.SetBackgroundMode(BackgroundMode::kTransparent);
   DrawFrameAndRules(surface, top, bottom);

@@ -36,6 +36,12 @@ class CSurface {
   virtual void FillSolidRect(int left, int top, int right, int bottom, CColor color) = 0;
   // Printing and print preview count as a printer; the screen does not.
   virtual bool IsPrinting() const = 0;
+
+  // Whether anything drawn between two heights (y up, bottom <= top) can show
+  // through the surface's clip. A row or heading that cannot is not drawn at
+  // all, though the pass still places it, so painting one window of a long
+  // log costs little. Surfaces that keep everything answer true.
+  virtual bool IsBandVisible(int /*bottom*/, int /*top*/) const { return true; }
 };
 
 }  // namespace aerodex

@@ -1,0 +1,123 @@
+// The desktop program as a user waits for it: start-up on a log of about two
+// hundred flights until the main window's log view has painted (target:
+// 300 ms or less), and one scroll step through a 20,000-flight log, the
+// whole drawing pass of the repaint included (target: 16 ms or less).
+// Runs on the display in DISPLAY (for example under xvfb-run), or off
+// screen when there is none.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/aerodex_app.h"
+#include "app/aerodex_view.h"
+#include "app/document_manager.h"
+#include "app/main_frame.h"
+#include "model/document_file.h"
+#include "tools/sample_log.h"
+
+namespace {
+
+using aerodex::CAerodexApp;
+
+// Notes when the watched widget has received a paint event.
+class PaintWatcher : public QObject {
+ public:
+  bool painted = false;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+QTemporaryDir& WorkDir() {
+  static QTemporaryDir dir;
+  return dir;
+}
+
+std::unique_ptr<CAerodexApp> MakeApp() {
+  CAerodexDoc::InitializedInProcess() = false;
+  CAerodexApp::Options options;
+  options.settingsPath = WorkDir().filePath(QStringLiteral("aerodex.ini"));
+  return std::make_unique<CAerodexApp>(options);
+}
+
+QString WriteLog(std::uint32_t flights) {
+  CAerodexDoc::InitializedInProcess() = false;
+  CAerodexDoc doc;
+  doc.OnNewDocument();
+  aerodex::sample::BuildLargeLog(doc, flights);
+  const QString path = WorkDir().filePath(QStringLiteral("log-%1.adx").arg(flights));
+  aerodex::SaveDocumentFile(doc, path.toStdString());
+  return path;
+}
+
+void PaintNow(aerodex::CAerodexView& view) {
+  PaintWatcher watcher;
+  view.viewport()->installEventFilter(&watcher);
+  while (!watcher.painted) QApplication::processEvents(QEventLoop::AllEvents, 5);
+  view.viewport()->removeEventFilter(&watcher);
+}
+
+// From the application object's construction to the first painted log view.
+void BM_StartUpToFirstPaint(benchmark::State& state) {
+  const QString log = WriteLog(static_cast<std::uint32_t>(state.range(0)));
+  for (auto _ : state) {
+    auto app = MakeApp();
+    if (!app->InitInstance({log})) state.SkipWithError("the log did not open");
+    PaintNow(app->MainFrame()->View());
+    state.PauseTiming();
+    app.reset();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpToFirstPaint)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One step of the scroll bar (a line, or a page for the second argument),
+// then the synchronous repaint of the view.
+void BM_ScrollStep(benchmark::State& state) {
+  auto app = MakeApp();
+  app->InitInstance({});
+  aerodex::sample::BuildLargeLog(app->Document(), static_cast<std::uint32_t>(state.range(0)));
+  app->Document().SetModifiedFlag(false);
+  aerodex::CAerodexView& view = app->MainFrame()->View();
+  app->MainFrame()->resize(1200, 850);
+  view.OnInitialUpdate();
+  PaintNow(view);
+  QScrollBar* bar = view.verticalScrollBar();
+  const int step = state.range(1) != 0 ? bar->pageStep() : bar->singleStep();
+  bar->setValue(bar->maximum() / 2);
+  for (auto _ : state) {
+    bar->setValue(bar->value() + step >= bar->maximum() ? 0 : bar->value() + step);
+    view.viewport()->repaint();
+  }
+  state.counters["pages"] = view.LogView().PrintPageCount();
+  app->Document().SetModifiedFlag(false);
+}
+BENCHMARK(BM_ScrollStep)
+    ->Args({20000, 0})
+    ->Args({20000, 1})
+    ->Args({200, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QElapsedTimer clock;
+  clock.start();
+  QApplication application(argc, argv);
+  std::printf("QApplication construction: %.1f ms (once per process, not in the figures below)\n",
+              static_cast<double>(clock.nsecsElapsed()) / 1e6);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
