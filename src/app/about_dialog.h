@@ -1,0 +1,18 @@
+// CAboutDlg: the About box, "About aerodex": the program's picture, its name
+// and version, two lines about it, and OK.
+#pragma once
+
+#include <QDialog>
+
+namespace aerodex {
+
+inline constexpr const char* kVersionLine = "aerodex Version 2.2";
+
+class CAboutDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAboutDlg(QWidget* parent = nullptr);
+};
+
+}  // namespace aerodex

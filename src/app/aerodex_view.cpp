@@ -1,0 +1,172 @@
+#include "app/aerodex_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+#include "app/null_surface.h"
+#include "app/surface/qt_surface.h"
+#include "display/view_geometry.h"
+
+namespace aerodex {
+namespace {
+
+int UnitsToPixels(long long units, int dpi) {
+  return static_cast<int>(std::ceil(static_cast<double>(units) * dpi / 1000.0));
+}
+
+}  // namespace
+
+CAerodexView::CAerodexView(CAerodexDoc& doc, QWidget* parent)
+    : QAbstractScrollArea(parent), logView_(doc) {
+  setFocusPolicy(Qt::StrongFocus);
+  setFrameShape(QFrame::NoFrame);
+  viewport()->setAutoFillBackground(false);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  setWhatsThis(QStringLiteral(
+      "The flight log, laid out as the printed pages. Click a flight to select it; "
+      "double-click it to edit it. The View menu chooses how the flights are grouped "
+      "and the size of the pages."));
+}
+
+int CAerodexView::DpiX() const { return viewport()->logicalDpiX(); }
+int CAerodexView::DpiY() const { return viewport()->logicalDpiY(); }
+
+void CAerodexView::OnInitialUpdate() {
+  logView_.OnInitialUpdate(*this);
+  Redraw();
+}
+
+void CAerodexView::Redraw() { viewport()->update(); }
+
+void CAerodexView::LayOut() {
+  CNullSurface surface;
+  logView_.OnDraw(surface, *this);
+}
+
+QPoint CAerodexView::ScrollPosition() const {
+  const long long x = static_cast<long long>(horizontalScrollBar()->value()) * 1000 / DpiX();
+  const long long y = static_cast<long long>(verticalScrollBar()->value()) * 1000 / DpiY();
+  return {static_cast<int>(x), static_cast<int>(-y)};
+}
+
+QPoint CAerodexView::ToViewPoint(QPoint viewportPoint) const {
+  const long long px = static_cast<long long>(viewportPoint.x()) + horizontalScrollBar()->value();
+  const long long py = static_cast<long long>(viewportPoint.y()) + verticalScrollBar()->value();
+  return {static_cast<int>(px * 1000 / DpiX()), static_cast<int>(-(py * 1000 / DpiY()))};
+}
+
+void CAerodexView::SetScrollSizes(int width, int height) {
+  const QSize sizes(std::max(width, 0), std::max(height, 0));
+  if (sizes == scrollSizes_) return;
+  scrollSizes_ = sizes;
+  UpdateScrollBars();
+}
+
+void CAerodexView::UpdateScrollBars() {
+  const QSize area = viewport()->size();
+  const int totalWidth = UnitsToPixels(scrollSizes_.width(), DpiX());
+  const int totalHeight = UnitsToPixels(scrollSizes_.height(), DpiY());
+  const int factor = SizeFactor(Document());
+  horizontalScrollBar()->setRange(0, std::max(0, totalWidth - area.width()));
+  horizontalScrollBar()->setPageStep(area.width());
+  horizontalScrollBar()->setSingleStep(std::max(1, DpiX() / 4 * factor));
+  verticalScrollBar()->setRange(0, std::max(0, totalHeight - area.height()));
+  verticalScrollBar()->setPageStep(area.height());
+  // A quarter inch: about one flight row.
+  verticalScrollBar()->setSingleStep(std::max(1, DpiY() / 4 * factor));
+}
+
+void CAerodexView::ScrollToPosition(int x, int y) {
+  horizontalScrollBar()->setValue(UnitsToPixels(std::max(x, 0), DpiX()));
+  verticalScrollBar()->setValue(UnitsToPixels(std::max(-static_cast<long long>(y), 0LL), DpiY()));
+}
+
+CExtent CAerodexView::HighEnglishWindowExtent() const { return aerodex::HighEnglishWindowExtent(); }
+
+CExtent CAerodexView::HighEnglishViewportExtent() const {
+  return aerodex::HighEnglishViewportExtent(DpiX(), DpiY());
+}
+
+void CAerodexView::SetScreenExtents(CExtent window, CExtent viewport) {
+  if (paintingSurface_) paintingSurface_->SetExtents(window, viewport);
+}
+
+void CAerodexView::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  painter.setClipRect(event->rect());
+  PaintPaper(painter);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  const CSurfaceMapping mapping = CSurfaceMapping::HighEnglish(
+      DpiX(), DpiY(), QPointF(horizontalScrollBar()->value() * 1000.0 / DpiX(),
+                              -verticalScrollBar()->value() * 1000.0 / DpiY()));
+  CQtSurface surface(painter, mapping, SurfaceKind::kScreen);
+  surface.SetClipRect(event->rect());
+  paintingSurface_ = &surface;
+  logView_.OnDraw(surface, *this);
+  paintingSurface_ = nullptr;
+}
+
+// White paper for the laid-out pages, a faint rule where one page ends and
+// the next begins, and a grey desk around them.
+void CAerodexView::PaintPaper(QPainter& painter) const {
+  const CAerodexDoc& doc = Document();
+  const int factor = SizeFactor(doc);
+  const int left = -horizontalScrollBar()->value();
+  const int top = -verticalScrollBar()->value();
+  const int pageWidth = UnitsToPixels(static_cast<long long>(doc.pageWidth) * factor, DpiX());
+  const double pageHeight = static_cast<double>(doc.pageHeight) * factor * DpiY() / 1000.0;
+  const int pages = std::max(1, doc.pageHeight > 0 ? doc.logHeight / doc.pageHeight : 1);
+  painter.fillRect(viewport()->rect(), QColor(0xd4, 0xd4, 0xd0));
+  painter.fillRect(QRectF(left, top, pageWidth, pageHeight * pages), Qt::white);
+  painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DashLine));
+  for (int page = 1; page < pages; ++page) {
+    const int y = top + static_cast<int>(std::lround(pageHeight * page));
+    painter.drawLine(left, y, left + pageWidth, y);
+  }
+}
+
+void CAerodexView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const QPoint point = ToViewPoint(event->position().toPoint());
+    logView_.OnLButtonDown(point.x(), point.y());
+  }
+  QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CAerodexView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const CAerodexDoc& doc = Document();
+  if (!doc.selectedEntry || doc.EntryCount() == 0) return;
+  const QPoint point = ToViewPoint(event->position().toPoint());
+  if (logView_.OnLButtonDblClk(point.x(), point.y()) && editEntry_) editEntry_();
+  event->accept();
+}
+
+void CAerodexView::keyPressEvent(QKeyEvent* event) {
+  const bool toEnd = event->key() == Qt::Key_End;
+  if (event->key() == Qt::Key_Home || toEnd) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(toEnd ? bar->maximum() : bar->minimum());
+    if (!(event->modifiers() & Qt::ControlModifier)) horizontalScrollBar()->setValue(0);
+    event->accept();
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CAerodexView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollBars();
+}
+
+void CAerodexView::scrollContentsBy(int, int) {
+  // Every paint runs the whole pass anyway; a full repaint is the simple way.
+  viewport()->update();
+}
+
+}  // namespace aerodex

@@ -1,0 +1,69 @@
+// CAerodexView: the log view on screen. A scroll area over the laid-out log
+// that hosts the framework-free CLogView: every paint runs the complete
+// drawing pass on a QPainter surface; the scroll extent and position are
+// kept in view units (0.001 logical inch of the display, y up) and turned
+// into pixels with the widget's logical dots per inch. A click selects the
+// flight under the pointer, a double click on the selected flight edits it.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <functional>
+
+#include "display/log_view.h"
+
+namespace aerodex {
+
+class CQtSurface;
+
+class CAerodexView : public QAbstractScrollArea, public CLogViewHost {
+  Q_OBJECT
+
+ public:
+  explicit CAerodexView(CAerodexDoc& doc, QWidget* parent = nullptr);
+
+  CLogView& LogView() { return logView_; }
+  CAerodexDoc& Document() const { return logView_.Document(); }
+
+  // A new or opened log is shown: scroll extent, then a full redraw.
+  void OnInitialUpdate();
+  void Redraw();
+  // Runs the drawing pass without painting, so that the log's height, the
+  // rows' positions and the page count are those of the current contents.
+  void LayOut();
+  // What a double click on the selected flight runs (the Edit Entry command).
+  void SetEditEntryHandler(std::function<void()> handler) { editEntry_ = std::move(handler); }
+
+  // View point (view units) under a point of the viewport, and the view
+  // point at the viewport's top-left corner.
+  QPoint ToViewPoint(QPoint viewportPoint) const;
+  QPoint ScrollPosition() const;
+  QSize ScrollSizes() const { return scrollSizes_; }
+
+  // CLogViewHost
+  void SetScrollSizes(int width, int height) override;
+  void ScrollToPosition(int x, int y) override;
+  CExtent HighEnglishWindowExtent() const override;
+  CExtent HighEnglishViewportExtent() const override;
+  void SetScreenExtents(CExtent window, CExtent viewport) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+
+ private:
+  int DpiX() const;
+  int DpiY() const;
+  void UpdateScrollBars();
+  void PaintPaper(QPainter& painter) const;
+
+  CLogView logView_;
+  QSize scrollSizes_{0, 0};  // view units
+  CQtSurface* paintingSurface_ = nullptr;
+  std::function<void()> editEntry_;
+};
+
+}  // namespace aerodex

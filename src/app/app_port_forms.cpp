@@ -1,0 +1,52 @@
+// The form-showing half of the desktop interaction port: each form runs as
+// its modal dialog over the main window, and its data is written back only
+// when the dialog ends with OK (its field checks have passed by then).
+#include "app/app_port.h"
+#include "app/dialogs/aircraft_dialog.h"
+#include "app/dialogs/entry_dialog.h"
+#include "app/dialogs/nnumber_dialogs.h"
+#include "app/dialogs/pilot_dialog.h"
+#include "app/dialogs/report_dialogs.h"
+
+namespace aerodex {
+namespace {
+
+template <class Dialog, class Form>
+bool RunForm(QWidget* parent, Form& form) {
+  Dialog dialog(form, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  form = dialog.FormData();
+  return true;
+}
+
+}  // namespace
+
+bool CAppPort::ShowEntryForm(CEntryDlg& form) { return RunForm<CEntryDialog>(parent_, form); }
+
+bool CAppPort::ShowAircraftForm(CAircraftDlg& form) {
+  return RunForm<CAircraftDialog>(parent_, form);
+}
+
+bool CAppPort::ShowNNumberPrompt(CNNumberDlg& form) {
+  return RunForm<CNNumberDialog>(parent_, form);
+}
+
+bool CAppPort::ShowAircraftList(CSelectAircraftDlg& form) {
+  return RunForm<CSelectAircraftDialog>(parent_, form);
+}
+
+bool CAppPort::ShowPilotForm(CPilotInfoDlg& form) {
+  return RunForm<CPilotInfoDialog>(parent_, form);
+}
+
+void CAppPort::ShowCurrency(const CCurrencyDlg& report) {
+  CCurrencyDialog dialog(report, parent_);
+  dialog.exec();
+}
+
+void CAppPort::ShowAircraftStatus(const CAircraftStatsDlg& report) {
+  CAircraftStatsDialog dialog(report, parent_);
+  dialog.exec();
+}
+
+}  // namespace aerodex

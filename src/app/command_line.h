@@ -1,0 +1,24 @@
+// CCommandLineInfo: what the command line asks of the program at start-up.
+// Nothing: a new, empty log. A file name: open it. "/p FILE": print it to
+// the default printer and end. "/pt FILE PRINTER": print it on that printer
+// and end. "/dde" (the shell's old start-up switch) is accepted and ignored.
+// Switches may also be written with '-'.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace aerodex {
+
+struct CCommandLineInfo {
+  enum Command { kFileNew, kFileOpen, kFilePrint, kFilePrintTo, kUnregister, kBad };
+  Command command = kFileNew;
+  QString fileName;
+  QString printerName;  // for kFilePrintTo
+  QString error;        // for kBad: what was wrong
+
+  // arguments: the program's arguments without the program name.
+  static CCommandLineInfo Parse(const QStringList& arguments);
+};
+
+}  // namespace aerodex

@@ -1,0 +1,158 @@
+#include "app/dialogs/pilot_dialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+
+#include "app/dialogs/form_layout.h"
+
+namespace aerodex {
+namespace {
+
+using Rating = std::pair<int, int>;  // the rating's box and its CFI box
+
+enum : int {
+  kName = 1000,
+  kAddress = 1002,
+  kBaseAirport = 1001,
+  kLicense = 1033,
+  kMedicalClass = 1050,
+};
+
+// Month and year boxes, top to bottom; the class of medical goes after the medical.
+constexpr std::array<Rating, 4> kDates = {{{1003, 1004}, {1005, 1006}, {1038, 1039}, {1042, 1043}}};
+constexpr int kMedicalRow = 2;
+
+constexpr std::array<int, 6> kCertificates = {1044, 1045, 1046, 1047, 1048, 1049};
+constexpr std::array<int, 4> kCategories = {1013, 1014, 1015, 1016};
+constexpr std::array<int, 2> kEndorsements = {1040, 1041};
+constexpr std::array<Rating, 4> kAirplaneClasses = {
+    {{1017, 1021}, {1018, 1022}, {1019, 1023}, {1020, 1024}}};
+constexpr std::array<Rating, 2> kRotorcraftClasses = {{{1025, 1027}, {1026, 1028}}};
+constexpr std::array<Rating, 2> kLighterThanAirClasses = {{{1029, 1031}, {1030, 1032}}};
+constexpr std::array<Rating, 2> kInstrumentRatings = {{{1034, 1036}, {1035, 1037}}};
+
+QVBoxLayout* Column() {
+  auto* column = new QVBoxLayout;
+  column->setSpacing(10);
+  return column;
+}
+
+}  // namespace
+
+CPilotInfoDialog::CPilotInfoDialog(const CPilotInfoDlg& form, QWidget* parent)
+    : CFieldFormDialog(form, parent) {
+  QGroupBox* identification = IdentificationGroup();
+  QVBoxLayout* left = Column();
+  left->addWidget(DatesGroup());
+  left->addWidget(ColumnGroup("Endorsements", kEndorsements));
+  left->addStretch();
+  QVBoxLayout* middle = Column();
+  middle->addWidget(ColumnGroup("Certificates (check one only)", kCertificates));
+  middle->addWidget(ColumnGroup("Aircraft Category Ratings", kCategories));
+  middle->addStretch();
+  QVBoxLayout* right = Column();
+  right->addWidget(RatingGroup("Airplane Class Ratings", kAirplaneClasses));
+  right->addWidget(RatingGroup("Rotorcraft Class Ratings", kRotorcraftClasses));
+  right->addWidget(RatingGroup("Lighter-Than-Air Class Ratings", kLighterThanAirClasses));
+  right->addWidget(RatingGroup("Instrument Ratings", kInstrumentRatings));
+  right->addStretch();
+  AlignCfiColumns();
+
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(12);
+  columns->addLayout(left);
+  columns->addLayout(middle);
+  columns->addLayout(right);
+  auto* whole = new QVBoxLayout(this);
+  whole->setSpacing(10);
+  whole->addWidget(identification);
+  whole->addLayout(columns);
+  whole->addLayout(ButtonsRightCancelFirst());
+  whole->setSizeConstraint(QLayout::SetFixedSize);
+  ShowFormData();
+}
+
+QGroupBox* CPilotInfoDialog::IdentificationGroup() {
+  QGroupBox* group = MakeGroup("Identification", this);
+  QGridLayout* grid = GroupGrid(group);
+  struct Box {
+    int id, row, column, chars;
+  };
+  // Read across: name and base airport, then address and certificate number.
+  constexpr std::array<Box, 4> kBoxes = {
+      {{kName, 0, 0, 22}, {kBaseAirport, 0, 2, 11}, {kAddress, 1, 0, 44}, {kLicense, 1, 2, 11}}};
+  for (const Box& b : kBoxes) {
+    QWidget* box = controls_.Make(b.id);
+    SetWidthInChars(box, b.chars);
+    grid->addWidget(controls_.Label(b.id), b.row, b.column);
+    grid->addWidget(box, b.row, b.column + 1, Qt::AlignLeft);
+  }
+  grid->setColumnMinimumWidth(2, 0);
+  grid->setColumnStretch(1, 1);
+  grid->setHorizontalSpacing(12);
+  return group;
+}
+
+QGroupBox* CPilotInfoDialog::DatesGroup() {
+  QGroupBox* group = MakeGroup("Important Dates", this);
+  QGridLayout* grid = GroupGrid(group);
+  int row = 0;
+  for (std::size_t i = 0; i < kDates.size(); ++i, ++row) {
+    QWidget* month = controls_.Make(kDates[i].first);
+    QWidget* year = controls_.Make(kDates[i].second);
+    SetWidthInChars(month, 3);
+    SetWidthInChars(year, 5);
+    grid->addWidget(controls_.Label(kDates[i].first), row, 0);
+    grid->addWidget(month, row, 1);
+    grid->addWidget(MakeSlash(group), row, 2);
+    grid->addWidget(year, row, 3);
+    if (static_cast<int>(i) == kMedicalRow) {
+      ++row;
+      QWidget* medicalClass = controls_.Make(kMedicalClass);
+      SetWidthInChars(medicalClass, 3);
+      grid->addWidget(controls_.Label(kMedicalClass), row, 0);
+      grid->addWidget(medicalClass, row, 1);
+    }
+  }
+  grid->setColumnStretch(0, 1);
+  return group;
+}
+
+QGroupBox* CPilotInfoDialog::ColumnGroup(const char* title, std::span<const int> ids) {
+  QGroupBox* group = MakeGroup(title, this);
+  auto* column = new QVBoxLayout(group);
+  column->setSpacing(6);
+  for (int id : ids) column->addWidget(controls_.Make(id));
+  return group;
+}
+
+QGroupBox* CPilotInfoDialog::RatingGroup(const char* title, std::span<const Rating> rows) {
+  QGroupBox* group = MakeGroup(title, this);
+  QGridLayout* grid = GroupGrid(group);
+  grid->setHorizontalSpacing(16);
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    grid->addWidget(controls_.Make(rows[static_cast<std::size_t>(row)].first), row, 0);
+    grid->addWidget(controls_.Make(rows[static_cast<std::size_t>(row)].second), row, 1);
+  }
+  grid->setColumnStretch(2, 1);
+  ratingGrids_.push_back(grid);
+  return group;
+}
+
+void CPilotInfoDialog::AlignCfiColumns() {
+  int widest = 0;
+  for (QGridLayout* grid : ratingGrids_) {
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      if (QLayoutItem* item = grid->itemAtPosition(row, 0)) {
+        widest = std::max(widest, item->widget()->sizeHint().width());
+      }
+    }
+  }
+  for (QGridLayout* grid : ratingGrids_) grid->setColumnMinimumWidth(0, widest);
+}
+
+}  // namespace aerodex

@@ -1,0 +1,39 @@
+#include "app/frame_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/command_table.h"
+
+namespace aerodex {
+
+SaveAnswer CQtFrameDialogs::AskSaveChanges(const QString& name) {
+  const auto answer = QMessageBox::warning(
+      parent_, QString::fromLatin1(kAppTitle), QStringLiteral("Save changes to %1?").arg(name),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  if (answer == QMessageBox::Yes) return SaveAnswer::kYes;
+  if (answer == QMessageBox::No) return SaveAnswer::kNo;
+  return SaveAnswer::kCancel;
+}
+
+QString CQtFrameDialogs::ChooseOpenFile() {
+  return QFileDialog::getOpenFileName(parent_, QStringLiteral("Open"), QString(),
+                                      QString::fromLatin1(kFileFilter));
+}
+
+QString CQtFrameDialogs::ChooseSaveFile(const QString& suggestedPath) {
+  QFileDialog dialog(parent_, QStringLiteral("Save As"), suggestedPath,
+                     QString::fromLatin1(kFileFilter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QString::fromLatin1(kFileExtension));
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (!suggestedPath.isEmpty()) dialog.selectFile(suggestedPath);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+void CQtFrameDialogs::ShowMessage(const QString& text) {
+  QMessageBox::warning(parent_, QString::fromLatin1(kAppTitle), text);
+}
+
+}  // namespace aerodex

@@ -1,0 +1,39 @@
+// CFrameDialogs: the questions and choices of the framework's document
+// handling: "Save changes to %1?", the Open and Save As file dialogs and the
+// framework's own messages ("Failed to open document." and the like). The
+// program uses the Qt dialogs; tests put a scripted user in their place.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace aerodex {
+
+enum class SaveAnswer { kYes, kNo, kCancel };
+
+class CFrameDialogs {
+ public:
+  virtual ~CFrameDialogs() = default;
+  // name: the document's title ("Untitled" or the file name).
+  virtual SaveAnswer AskSaveChanges(const QString& name) = 0;
+  // Empty when cancelled.
+  virtual QString ChooseOpenFile() = 0;
+  virtual QString ChooseSaveFile(const QString& suggestedPath) = 0;
+  virtual void ShowMessage(const QString& text) = 0;
+};
+
+class CQtFrameDialogs : public CFrameDialogs {
+ public:
+  void SetParentWindow(QWidget* window) { parent_ = window; }
+
+  SaveAnswer AskSaveChanges(const QString& name) override;
+  QString ChooseOpenFile() override;
+  QString ChooseSaveFile(const QString& suggestedPath) override;
+  void ShowMessage(const QString& text) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace aerodex

@@ -1,0 +1,27 @@
+// CHelpWindow: the guide to the program, an HTML book bundled with it, in a
+// window of its own with Back, Forward and Contents. Help Topics and F1 open it.
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+namespace aerodex {
+
+inline constexpr const char* kHelpUrl = "qrc:/help/aerodex.html";
+
+class CHelpWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CHelpWindow(QWidget* parent = nullptr);
+
+  // Shows the guide at its contents, or at a section ("#views").
+  void ShowTopic(const QString& anchor = QString());
+  QTextBrowser* Browser() const { return browser_; }
+
+ private:
+  QTextBrowser* browser_;
+};
+
+}  // namespace aerodex

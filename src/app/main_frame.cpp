@@ -1,0 +1,118 @@
+#include "app/main_frame.h"
+
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/aerodex_view.h"
+#include "app/app_port.h"
+#include "app/command_ids.h"
+#include "app/command_table.h"
+#include "app/document_manager.h"
+#include "app/frame_dialogs.h"
+#include "app/print_controller.h"
+#include "app/status_indicators.h"
+#include "app/toolbar_icons.h"
+
+namespace aerodex {
+
+CMainFrame::CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
+                       CRecentFileList& recentFiles, CFrameDialogs* dialogs)
+    : doc_(doc), port_(port), settings_(settings), recentFiles_(recentFiles), dialogs_(dialogs) {
+  if (!dialogs_) {
+    auto qtDialogs = std::make_unique<CQtFrameDialogs>();
+    qtDialogs->SetParentWindow(this);
+    dialogs_ = qtDialogs.get();
+    ownDialogs_ = std::move(qtDialogs);
+  }
+  setWindowIcon(ProgramIcon());
+  setAcceptDrops(true);
+  view_ = new CAerodexView(doc_, this);
+  setCentralWidget(view_);
+  router_ = new CCommandRouter(this);
+  documents_ = new CDocumentManager(doc_, *dialogs_, recentFiles_, this);
+  printing_ = new CPrintController(*view_, settings_, this);
+  port_.SetParentWindow(this);
+  port_.SetRedrawHandler([this] { OnUpdateAllViews(); });
+
+  BuildMenus();
+  BuildToolBar();
+  BuildStatusBar();
+  RegisterCommands();
+  ConnectDocument();
+  UpdateRecentFileMenu();
+  UpdateCaption();
+  resize(1000, 720);
+}
+
+CMainFrame::~CMainFrame() {
+  // The port outlives the window: it must not call back into it.
+  port_.SetRedrawHandler({});
+  port_.SetParentWindow(nullptr);
+}
+
+void CMainFrame::BuildMenus() {
+  for (const MenuInfo& menuInfo : MainMenu()) {
+    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuInfo.title));
+    menu->setSeparatorsCollapsible(false);
+    menu->setToolTipsVisible(false);
+    // The enabling rules are asked again whenever a menu opens.
+    connect(menu, &QMenu::aboutToShow, router_, &CCommandRouter::Update);
+    for (int id : menuInfo.items) {
+      if (id == kSeparator) {
+        menu->addSeparator();
+      } else if (id == ID_FILE_MRU_FILE1) {
+        fileMenu_ = menu;
+        for (int slot = 0; slot < kRecentFileCount; ++slot) {
+          menu->addAction(router_->Action(ID_FILE_MRU_FILE1 + slot));
+        }
+      } else {
+        menu->addAction(router_->Action(id));
+      }
+    }
+  }
+}
+
+void CMainFrame::BuildToolBar() {
+  toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setIconSize(QSize(32, 32));
+  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  toolBar_->setMovable(true);
+  toolBar_->setFloatable(true);
+  for (int id : ToolBarButtons()) {
+    QAction* action = router_->Action(id);
+    action->setIcon(CommandIcon(id));
+    // Menus keep their plain look, so their ticks show as ticks.
+    action->setIconVisibleInMenu(false);
+    toolBar_->addAction(action);
+  }
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+  setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
+}
+
+void CMainFrame::BuildStatusBar() {
+  indicators_ = new CStatusIndicators(statusBar());
+}
+
+void CMainFrame::ConnectDocument() {
+  connect(documents_, &CDocumentManager::documentReplaced, this, [this] {
+    view_->OnInitialUpdate();
+    router_->Update();
+  });
+  connect(documents_, &CDocumentManager::titleChanged, this, &CMainFrame::UpdateCaption);
+  connect(documents_, &CDocumentManager::recentFilesChanged, this,
+          &CMainFrame::UpdateRecentFileMenu);
+  connect(router_, &CCommandRouter::commandFinished, this, &CMainFrame::UpdateCaption);
+}
+
+void CMainFrame::OnUpdateAllViews() {
+  view_->Redraw();
+  router_->Update();
+}
+
+void CMainFrame::UpdateCaption() {
+  setWindowTitle(documents_->Title() + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
+}
+
+}  // namespace aerodex

@@ -1,0 +1,94 @@
+// CMainFrame: the main window. It holds the one log view, the menus built
+// from the command table, the tool bar of 15 buttons and the status bar, and
+// it routes every command to its handler: the document's (editing,
+// statistics, import, size), the view's (modes), the framework's (files,
+// printing, help) or its own (bars, About). The work is split by concern:
+//   main_frame.cpp           building the window, caption, bars
+//   main_frame_commands.cpp  the handlers and their enabling rules
+//   main_frame_files.cpp     recent files, dropped files, closing
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/help_window.h"
+#include <QPointer>
+#include <memory>
+
+#include "app/command_router.h"
+
+class CAerodexDoc;
+class QMenu;
+class QToolBar;
+
+namespace aerodex {
+
+class CAerodexView;
+class CAppPort;
+class CAppSettings;
+class CDocumentManager;
+class CFrameDialogs;
+class CPrintController;
+class CRecentFileList;
+class CStatusIndicators;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // dialogs: the questions of the document handling; null uses Qt's dialogs.
+  CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
+             CRecentFileList& recentFiles, CFrameDialogs* dialogs = nullptr);
+  ~CMainFrame() override;
+
+  CAerodexView& View() const { return *view_; }
+  CDocumentManager& Documents() const { return *documents_; }
+  CCommandRouter& Router() const { return *router_; }
+  CPrintController& Printing() const { return *printing_; }
+  QToolBar* ToolBar() const { return toolBar_; }
+  CStatusIndicators& Indicators() const { return *indicators_; }
+  CHelpWindow* HelpWindow() const { return help_; }
+  QMenu* RecentFileMenu() const { return fileMenu_; }
+  CFrameDialogs& Dialogs() const { return *dialogs_; }
+
+  // Repaints the view and refreshes the commands: "redraw all views".
+  void OnUpdateAllViews();
+  // The caption: "Untitled - aerodex" or "NAME - aerodex".
+  void UpdateCaption();
+  // The File menu's recent-file entries, and the settings file behind them.
+  void UpdateRecentFileMenu();
+  void OnAppAbout();
+  void OnHelp();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildStatusBar();
+  void RegisterCommands();
+  void RegisterFileCommands();
+  void RegisterEditingCommands();
+  void RegisterViewCommands();
+  void RegisterHelpCommands();
+  void ConnectDocument();
+
+  CAerodexDoc& doc_;
+  CAppPort& port_;
+  CAppSettings& settings_;
+  CRecentFileList& recentFiles_;
+  std::unique_ptr<CFrameDialogs> ownDialogs_;
+  CFrameDialogs* dialogs_;
+  CAerodexView* view_ = nullptr;
+  CCommandRouter* router_ = nullptr;
+  CDocumentManager* documents_ = nullptr;
+  CPrintController* printing_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  CStatusIndicators* indicators_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QPointer<CHelpWindow> help_;
+};
+
+}  // namespace aerodex

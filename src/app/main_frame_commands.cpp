@@ -1,0 +1,99 @@
+// The command handlers of the main window and their enabling and tick rules.
+// A command missing here has no handler and so stays disabled: Usage
+// Patterns, Group By Aircraft Make, and Copy, Paste, Cut, Undo and the pane
+// keys, whose accelerators therefore do nothing.
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "app/aerodex_view.h"
+#include "app/app_port.h"
+#include "app/command_ids.h"
+#include "app/document_manager.h"
+#include "app/main_frame.h"
+#include "app/print_controller.h"
+#include "app/recent_file_list.h"
+#include "editing/aircraft_commands.h"
+#include "editing/entry_commands.h"
+#include "editing/pilot_form.h"
+#include "import/text_import.h"
+#include "stats/aircraft_status.h"
+#include "stats/currency.h"
+
+namespace aerodex {
+
+void CMainFrame::RegisterCommands() {
+  RegisterFileCommands();
+  RegisterEditingCommands();
+  RegisterViewCommands();
+  RegisterHelpCommands();
+}
+
+void CMainFrame::RegisterFileCommands() {
+  CCommandRouter& r = *router_;
+  r.SetHandler(ID_FILE_NEW, {[this] { documents_->OnFileNew(); }});
+  r.SetHandler(ID_FILE_OPEN, {[this] { documents_->OnFileOpen(); }});
+  r.SetHandler(ID_FILE_SAVE, {[this] { documents_->OnFileSave(); }});
+  r.SetHandler(ID_FILE_SAVE_AS, {[this] { documents_->OnFileSaveAs(); }});
+  r.SetHandler(ID_FILE_PRINT, {[this] { printing_->OnFilePrint(); }});
+  r.SetHandler(ID_FILE_PRINT_PREVIEW, {[this] { printing_->OnFilePrintPreview(); }});
+  r.SetHandler(ID_FILE_PRINT_SETUP, {[this] { printing_->OnFilePrintSetup(); }});
+  for (int slot = 0; slot < kRecentFileCount; ++slot) {
+    r.SetHandler(ID_FILE_MRU_FILE1 + slot,
+                 {[this, slot] { documents_->OpenRecentFile(slot); },
+                  [this, slot] { return slot < recentFiles_.Files().size(); }});
+  }
+  r.SetHandler(ID_APP_EXIT, {[this] { close(); }});
+}
+
+void CMainFrame::RegisterEditingCommands() {
+  CCommandRouter& r = *router_;
+  const auto hasEntry = [this] { return CanEditOrDeleteEntry(doc_); };
+  const auto hasAircraft = [this] { return doc_.AircraftCount() > 0; };
+  r.SetHandler(ID_EDIT_PILOT_INFO, {[this] { OnEditPilotInfo(doc_, port_); }});
+  r.SetHandler(ID_IMPORT_UNIX, {[this] { OnImportFromUnix(doc_, port_); }});
+  r.SetHandler(ID_NEW_ENTRY, {[this] { OnNewEntry(doc_, port_); }});
+  r.SetHandler(ID_EDIT_ENTRY, {[this] { OnEditEntry(doc_, port_); }, hasEntry});
+  r.SetHandler(ID_DELETE_ENTRY, {[this] { OnDeleteEntry(doc_, port_); }, hasEntry});
+  r.SetHandler(ID_NEW_AIRCRAFT, {[this] { OnNewAircraft(doc_, port_); }});
+  r.SetHandler(ID_EDIT_AIRCRAFT, {[this] { OnEditAircraft(doc_, port_); }, hasAircraft});
+  r.SetHandler(ID_DELETE_AIRCRAFT, {[this] { OnDeleteAircraft(doc_, port_); }, hasAircraft});
+  r.SetHandler(ID_CHECK_CURRENCY, {[this] { OnCheckCurrency(doc_, port_); }});
+  r.SetHandler(ID_AIRCRAFT_STATUS, {[this] { OnAircraftStatus(doc_, port_); }});
+  // A double click on the selected flight is Edit Entry, with its rule.
+  view_->SetEditEntryHandler([this] { router_->Execute(ID_EDIT_ENTRY); });
+}
+
+void CMainFrame::RegisterViewCommands() {
+  CCommandRouter& r = *router_;
+  CLogView& view = view_->LogView();
+  r.SetHandler(ID_VIEW_TOOLBAR, {[this] { toolBar_->setVisible(!toolBar_->isVisible()); }, {},
+                                 [this] { return !toolBar_->isHidden(); }});
+  r.SetHandler(ID_VIEW_STATUS_BAR,
+               {[this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
+                [this] { return !statusBar()->isHidden(); }});
+  connect(toolBar_, &QToolBar::visibilityChanged, router_, &CCommandRouter::Update);
+  r.SetHandler(ID_VIEW_ALL_ENTRIES, {[&view] { view.OnViewAllEntries(); }, {},
+                                     [&view] { return view.viewMode == kViewAllEntries; }});
+  r.SetHandler(ID_VIEW_GROUP_BY_NNUMBER, {[&view] { view.OnViewGroupByNNumber(); }, {},
+                                          [&view] { return view.viewMode == kViewByNNumber; }});
+  r.SetHandler(ID_VIEW_ANNUAL_SUMMARY,
+               {[&view] { view.OnViewAnnualSummary(); }, {},
+                [&view] { return view.viewMode == kViewAnnualSummary; }});
+  r.SetHandler(ID_VIEW_NIGHT_SUBTOTALS, {[&view] { view.OnViewNightSubtotals(); }, {},
+                                         [&view] { return view.showNightSubtotals == 1; }});
+  r.SetHandler(ID_VIEW_NORMAL_SIZE, {[this] { OnViewNormalSize(doc_); }, {},
+                                     [this] { return doc_.zoomFactor == 2; }});
+  r.SetHandler(ID_VIEW_EXPANDED_SIZE, {[this] { OnViewExpandedSize(doc_); }, {},
+                                       [this] { return doc_.zoomFactor != 2; }});
+}
+
+void CMainFrame::RegisterHelpCommands() {
+  CCommandRouter& r = *router_;
+  r.SetHandler(ID_HELP_FINDER, {[this] { OnHelp(); }});
+  r.SetHandler(ID_HELP, {[this] { OnHelp(); }});
+  r.SetHandler(ID_CONTEXT_HELP, {[] { QWhatsThis::enterWhatsThisMode(); }});
+  r.SetHandler(ID_APP_ABOUT, {[this] { OnAppAbout(); }});
+}
+
+}  // namespace aerodex

@@ -1,0 +1,122 @@
+#include "app/print_controller.h"
+
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include "app/aerodex_view.h"
+#include "app/app_settings.h"
+#include "app/command_table.h"
+#include "app/surface/log_printing.h"
+
+namespace aerodex {
+
+void SetLogPageDefaults(QPrinter& printer) {
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setPageOrientation(QPageLayout::Landscape);
+  // The drawing is 9.5 inches wide on an 11 inch sheet: centre it across,
+  // and keep the top close to the sheet's edge, as the page is laid out.
+  printer.setPageMargins(QMarginsF(0.75, 0.25, 0.75, 0.25), QPageLayout::Inch);
+}
+
+CPrintController::CPrintController(CAerodexView& view, CAppSettings& settings, QWidget* parent)
+    : QObject(parent),
+      view_(view),
+      settings_(settings),
+      parent_(parent),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  SetLogPageDefaults(*printer_);
+}
+
+CPrintController::~CPrintController() = default;
+
+int CPrintController::PreparePrinting() {
+  // A pass with the view as host: the first pass of a run must read the
+  // screen's extents, not the printer's.
+  view_.LayOut();
+  return view_.LogView().PrintPageCount();
+}
+
+QList<int> CPrintController::PagesInOrder(const QPrinter& printer, int first, int last) const {
+  QList<int> pages;
+  for (int page = first; page <= last; ++page) pages.append(page);
+  if (printer.pageOrder() == QPrinter::LastPageFirst) std::reverse(pages.begin(), pages.end());
+  return pages;
+}
+
+bool CPrintController::PrintPages(QPrinter& printer, int first, int last) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QRectF band(0, 0, 11.0 * printer.logicalDpiX(), 8.5 * printer.logicalDpiY());
+  bool firstSheet = true;
+  for (int page : PagesInOrder(printer, first, last)) {
+    if (!firstSheet && !printer.newPage()) return false;
+    firstSheet = false;
+    // Only this page's band reaches the sheet, whatever the margins.
+    painter.save();
+    painter.setClipRect(band);
+    PaintLogPage(view_.LogView(), painter, page);
+    painter.restore();
+  }
+  return painter.end();
+}
+
+void CPrintController::OnFilePrint() {
+  const int pages = PreparePrinting();
+  QPrintDialog dialog(printer_.get(), parent_);
+  dialog.setMinMax(1, pages);
+  dialog.setFromTo(1, pages);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  if (dialog.exec() != QDialog::Accepted) return;
+  int first = 1;
+  int last = pages;
+  if (printer_->printRange() == QPrinter::PageRange) {
+    first = std::max(1, printer_->fromPage());
+    last = std::min(pages, printer_->toPage());
+  }
+  if (first > last) return;
+  if (!PrintPages(*printer_, first, last)) {
+    QMessageBox::warning(parent_, QString::fromLatin1(kAppTitle),
+                         QStringLiteral("The log could not be printed."));
+  }
+}
+
+QPrintPreviewDialog* CPrintController::CreatePreviewDialog() {
+  auto* dialog = new QPrintPreviewDialog(printer_.get(), parent_);
+  dialog->setWindowTitle(QStringLiteral("Print Preview"));
+  connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+    PrintPages(*printer, 1, PreparePrinting());
+  });
+  if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
+    preview->setViewMode(settings_.PreviewPages() == 2 ? QPrintPreviewWidget::FacingPagesView
+                                                       : QPrintPreviewWidget::SinglePageView);
+  }
+  return dialog;
+}
+
+void CPrintController::RememberPreviewPages(QPrintPreviewDialog& dialog) {
+  if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+    settings_.SetPreviewPages(preview->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1);
+  }
+}
+
+void CPrintController::OnFilePrintPreview() {
+  std::unique_ptr<QPrintPreviewDialog> dialog(CreatePreviewDialog());
+  const QSize screen = parent_ ? parent_->size() : QSize(1000, 700);
+  dialog->resize(screen.expandedTo(QSize(900, 650)));
+  dialog->exec();
+  RememberPreviewPages(*dialog);
+}
+
+void CPrintController::OnFilePrintSetup() {
+  QPageSetupDialog dialog(printer_.get(), parent_);
+  dialog.exec();
+}
+
+}  // namespace aerodex

@@ -1,0 +1,57 @@
+// CPrintController: Print, Print Preview and Print Setup of the log view.
+// One QPrinter holds the printer set-up for the whole run; its default is
+// landscape US Letter, the 11 by 8.5 inch page the log is laid out on. Every
+// page, printed or previewed, is the complete drawing pass on the printer
+// surface, moved so that the page's top is the top of the sheet.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QPrinter;
+class QPrintPreviewDialog;
+class QWidget;
+
+namespace aerodex {
+
+class CAerodexView;
+class CAppSettings;
+
+class CPrintController : public QObject {
+  Q_OBJECT
+
+ public:
+  CPrintController(CAerodexView& view, CAppSettings& settings, QWidget* parent);
+  ~CPrintController() override;
+
+  QPrinter& Printer() { return *printer_; }
+
+  // Lays the log out afresh and returns its page count: the highest page
+  // the print dialog offers (the log's height over the page height).
+  int PreparePrinting();
+  // Paints pages first..last (from 1) on printer; false when it could not start.
+  bool PrintPages(QPrinter& printer, int first, int last);
+
+  void OnFilePrint();
+  void OnFilePrintPreview();
+  void OnFilePrintSetup();
+  // The preview window over the current log, set up but not yet shown.
+  QPrintPreviewDialog* CreatePreviewDialog();
+  // After the preview closes: remember how many pages it showed side by side.
+  void RememberPreviewPages(QPrintPreviewDialog& dialog);
+
+ private:
+  QList<int> PagesInOrder(const QPrinter& printer, int first, int last) const;
+
+  CAerodexView& view_;
+  CAppSettings& settings_;
+  QPointer<QWidget> parent_;
+  std::unique_ptr<QPrinter> printer_;
+};
+
+// Makes landscape US Letter, with small margins, the printer's set-up.
+void SetLogPageDefaults(QPrinter& printer);
+
+}  // namespace aerodex

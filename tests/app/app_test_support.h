@@ -1,0 +1,84 @@
+// Helpers shared by the desktop program's tests: a scripted user for the
+// document handling's questions and file dialogs, and a program started on
+// a settings file of its own with its window kept off the screen.
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+#include "app/aerodex_app.h"
+#include "app/frame_dialogs.h"
+#include "model/document.h"
+#include "model/document_file.h"
+
+class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
+ public:
+  aerodex::SaveAnswer AskSaveChanges(const QString& name) override {
+    questions.append(QStringLiteral("Save changes to %1?").arg(name));
+    if (saveAnswers.empty()) return aerodex::SaveAnswer::kCancel;
+    const aerodex::SaveAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  }
+  QString ChooseOpenFile() override { return openFiles.isEmpty() ? QString() : openFiles.takeFirst(); }
+  QString ChooseSaveFile(const QString& suggested) override {
+    suggestedSaveNames.append(suggested);
+    return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
+  }
+  void ShowMessage(const QString& text) override { messages.append(text); }
+
+  std::deque<aerodex::SaveAnswer> saveAnswers;
+  QStringList openFiles;
+  QStringList saveFiles;
+  QStringList questions;
+  QStringList messages;
+  QStringList suggestedSaveNames;
+};
+
+// Each program run initialises the document once; every test starts a run.
+inline void StartNewRun() { CAerodexDoc::InitializedInProcess() = false; }
+
+inline std::unique_ptr<aerodex::CAerodexApp> MakeApp(const QTemporaryDir& dir,
+                                                     ScriptedFrameDialogs* dialogs) {
+  StartNewRun();
+  aerodex::CAerodexApp::Options options;
+  options.settingsPath = dir.filePath(QStringLiteral("aerodex.ini"));
+  options.dialogs = dialogs;
+  options.showWindow = false;
+  return std::make_unique<aerodex::CAerodexApp>(options);
+}
+
+inline QString ReadText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QString SampleLogPath() {
+  return qEnvironmentVariable("AERODEX_SOURCE_DIR", QStringLiteral(".")) +
+         QStringLiteral("/examples/sample.adx");
+}
+
+// Pages in a PDF written by Qt: one "/Type /Page" object per page.
+inline int PdfPageCount(const QByteArray& pdf) {
+  int pages = 0;
+  for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1)) {
+    if (pdf.mid(at + 11, 1) != "s") ++pages;
+  }
+  return pages;
+}

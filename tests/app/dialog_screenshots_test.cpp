@@ -1,0 +1,135 @@
+// Every dialog of the forms and reports, filled with a realistic flight,
+// aircraft and pilot, grabbed as a picture and checked for a tidy layout:
+// each label, check box and button shows its whole text, each filled box
+// shows its whole value, and no two controls overlap. With
+// AERODEX_SCREENSHOT_DIR set the pictures are also written there as PNG.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "app/dialogs/aircraft_dialog.h"
+#include "app/dialogs/entry_dialog.h"
+#include "app/dialogs/nnumber_dialogs.h"
+#include "app/dialogs/pilot_dialog.h"
+#include "app/dialogs/report_dialogs.h"
+#include "dialog_samples.h"
+
+using namespace aerodex;
+
+namespace {
+
+// The controls a user reads or fills in; their frames and layouts aside.
+std::vector<QWidget*> LeafControls(QWidget& dialog) {
+  std::vector<QWidget*> leaves;
+  for (QWidget* w : dialog.findChildren<QWidget*>()) {
+    const bool leaf = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                      qobject_cast<QLineEdit*>(w);
+    if (leaf && w->isVisible()) leaves.push_back(w);
+  }
+  return leaves;
+}
+
+QString Describe(const QWidget* w) {
+  QString text;
+  if (auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+  if (auto* edit = qobject_cast<const QLineEdit*>(w)) text = edit->text();
+  return QStringLiteral("%1 '%2' (%3)")
+      .arg(QString::fromLatin1(w->metaObject()->className()), text, w->objectName());
+}
+
+// Whole text visible: labels and buttons at least as large as they ask for,
+// a filled box wide enough for its value.
+bool ShowsWholeText(const QWidget* w) {
+  if (auto* edit = qobject_cast<const QLineEdit*>(w)) {
+    const int frame = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+    const int room = w->width() - 2 * frame - 4;
+    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+  }
+  if (auto* label = qobject_cast<const QLabel*>(w); label && label->wordWrap()) {
+    return w->height() >= label->heightForWidth(w->width());
+  }
+  const QSize wanted = w->minimumSizeHint().expandedTo(w->sizeHint());
+  return w->width() >= wanted.width() && w->height() >= wanted.height() - 2;
+}
+
+QRect InDialog(const QWidget* w, const QWidget& dialog) {
+  return QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+}
+
+void CheckTidy(QWidget& dialog) {
+  const std::vector<QWidget*> leaves = LeafControls(dialog);
+  QVERIFY(!leaves.empty());
+  for (QWidget* w : leaves) {
+    QVERIFY2(ShowsWholeText(w), qPrintable(QStringLiteral("clipped: ") + Describe(w)));
+    QVERIFY2(dialog.rect().contains(InDialog(w, dialog)),
+             qPrintable(QStringLiteral("outside: ") + Describe(w)));
+  }
+  for (std::size_t i = 0; i < leaves.size(); ++i) {
+    for (std::size_t j = i + 1; j < leaves.size(); ++j) {
+      const bool overlap = InDialog(leaves[i], dialog).intersects(InDialog(leaves[j], dialog));
+      QVERIFY2(!overlap, qPrintable(Describe(leaves[i]) + QStringLiteral(" overlaps ") +
+                                    Describe(leaves[j])));
+    }
+  }
+}
+
+// Shows the dialog, checks it and keeps its picture.
+void Look(QWidget& dialog, const QString& name) {
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  const QPixmap picture = dialog.grab();
+  QVERIFY(!picture.isNull());
+  QVERIFY(picture.width() > 100 && picture.height() > 60);
+  const QString dir = qEnvironmentVariable("AERODEX_SCREENSHOT_DIR");
+  if (!dir.isEmpty()) {
+    QVERIFY(picture.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
+  }
+  CheckTidy(dialog);
+}
+
+}  // namespace
+
+class DialogScreenshotsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void entryForm() {
+    CEntryDialog dialog(samples::Flight());
+    Look(dialog, QStringLiteral("entry_form"));
+  }
+  void aircraftForm() {
+    CAircraftDialog dialog(samples::Cessna());
+    Look(dialog, QStringLiteral("aircraft_form"));
+  }
+  void nNumberPrompt() {
+    CNNumberDlg form;
+    form.nNumber = "738XL";
+    CNNumberDialog dialog(form);
+    Look(dialog, QStringLiteral("nnumber_prompt"));
+  }
+  void aircraftList() {
+    CSelectAircraftDialog dialog(samples::Fleet());
+    Look(dialog, QStringLiteral("aircraft_list"));
+  }
+  void pilotForm() {
+    CPilotInfoDialog dialog(samples::Pilot());
+    Look(dialog, QStringLiteral("pilot_form"));
+  }
+  void currencyCheck() {
+    CCurrencyDialog dialog(samples::Currency());
+    Look(dialog, QStringLiteral("currency_check"));
+  }
+  void aircraftStatistics() {
+    CAircraftStatsDialog dialog(samples::Status());
+    Look(dialog, QStringLiteral("aircraft_statistics"));
+  }
+};
+
+QTEST_MAIN(DialogScreenshotsTest)
+#include "dialog_screenshots_test.moc"

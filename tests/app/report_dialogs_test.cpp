@@ -1,0 +1,88 @@
+// The two read-only reports: their titles, headings and lines in order, the
+// empty lines that keep their place, the N-Number on top of the aircraft
+// report, and the one OK button.
+#include "app/dialogs/report_dialogs.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "dialog_samples.h"
+
+using namespace aerodex;
+
+class ReportDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void currencyShowsTheSevenLinesUnderTheirHeadings() {
+    CCurrencyDlg report = samples::Currency();
+    report.medical2 =
+        "You may NOT perform operations requiring a Class 2 Medical Certificate since  "
+        "2/28/1998";
+    CCurrencyDialog dialog(report);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Currency Check"));
+    QCOMPARE(
+        dialog.Headings(),
+        (QStringList{"Medical Currency", "BFR Currency", "IFR Currency (Pre-Aug. 4, 1997 Rules)",
+                     "IFR Currency (Post-Aug. 4, 1997 Rules)", "Night Currency"}));
+    const QStringList lines = dialog.Lines();
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[0], QString::fromStdString(report.medical1));
+    QCOMPARE(lines[1], QString::fromStdString(report.medical2));
+    QCOMPARE(lines[2], QString());  // first class: not held, left empty
+    QCOMPARE(lines[3], QString::fromStdString(report.bfr));
+    QCOMPARE(lines[4], QString::fromStdString(report.oldIfr));
+    QCOMPARE(lines[5], QString::fromStdString(report.newIfr));
+    QCOMPARE(lines[6], QString::fromStdString(report.night));
+    // Top to bottom on the screen as in the list, the empty line holding its place.
+    int previous = -1;
+    for (const char* name :
+         {"medical1", "medical2", "medical3", "bfr", "oldIfr", "newIfr", "night"}) {
+      auto* line = dialog.findChild<QLabel*>(name);
+      const int y = line->mapTo(&dialog, QPoint(0, 0)).y();
+      QVERIFY2(y > previous, name);
+      QVERIFY(line->height() >= line->fontMetrics().height());
+      previous = y;
+    }
+  }
+
+  void aircraftStatusShowsTheNNumberCentredAboveItsLines() {
+    CAircraftStatsDialog dialog(samples::Status());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Aircraft Statistics"));
+    QCOMPARE(dialog.NNumberShown(), QStringLiteral("738XL"));
+    QCOMPARE(dialog.Headings(),
+             (QStringList{"Engine Oil Change", "Annual Inspection", "Time Before Overhaul (TBO)"}));
+    const CAircraftStatsDlg status = samples::Status();
+    QCOMPARE(dialog.Lines(), (QStringList{QString::fromStdString(status.oilChange),
+                                          QString::fromStdString(status.annual),
+                                          QString::fromStdString(status.tboHours),
+                                          QString::fromStdString(status.tboMonths)}));
+    auto* nNumber = dialog.findChild<QLabel*>("nNumber");
+    const QRect box(nNumber->mapTo(&dialog, QPoint(0, 0)), nNumber->size());
+    QVERIFY(nNumber->alignment() & Qt::AlignHCenter);
+    QVERIFY(std::abs(box.center().x() - dialog.width() / 2) <= 2);
+    QVERIFY(box.bottom() < dialog.findChild<QGroupBox*>()->mapTo(&dialog, QPoint(0, 0)).y());
+  }
+
+  void oneOkClosesAndTextsComeFromTheCodePage() {
+    CAircraftStatsDlg status = samples::Status();
+    status.nNumber = "F-GB\xC9X";  // a foreign registration with an accented letter
+    CAircraftStatsDialog dialog(status);
+    QCOMPARE(dialog.NNumberShown(), QString::fromUtf8("F-GBÉX"));
+    QCOMPARE(dialog.findChildren<QPushButton*>().size(), 1);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
+  }
+};
+
+QTEST_MAIN(ReportDialogsTest)
+#include "report_dialogs_test.moc"
