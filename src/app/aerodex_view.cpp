@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "app/null_surface.h"
+#include "display/null_surface.h"
 #include "app/surface/qt_surface.h"
 #include "display/view_geometry.h"
 

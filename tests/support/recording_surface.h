@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "display/null_surface.h"
 #include "display/surface.h"
 
 struct SurfaceOp {
@@ -119,30 +120,4 @@ class RecordingSurface : public aerodex::CSurface {
   int cy_ = 0;
 };
 
-class NullSurface : public aerodex::CSurface {
- public:
-  explicit NullSurface(bool printing = false) : printing_(printing) {}
-  const CFontDesc* SelectFont(const CFontDesc* font) override {
-    const CFontDesc* previous = font_;
-    font_ = font;
-    return previous;
-  }
-  const CPenDesc* SelectPen(const CPenDesc* pen) override {
-    const CPenDesc* previous = pen_;
-    pen_ = pen;
-    return previous;
-  }
-  void SetTextColor(CColor) override {}
-  void SetBackgroundMode(aerodex::BackgroundMode) override {}
-  void SetTextAlign(aerodex::TextAlign) override {}
-  void TextOut(int, int, const std::string&) override {}
-  void MoveTo(int, int) override {}
-  void LineTo(int, int) override {}
-  void FillSolidRect(int, int, int, int, CColor) override {}
-  bool IsPrinting() const override { return printing_; }
-
- private:
-  bool printing_;
-  const CFontDesc* font_ = nullptr;
-  const CPenDesc* pen_ = nullptr;
-};
+using NullSurface = aerodex::CNullSurface;

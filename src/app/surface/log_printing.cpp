@@ -9,36 +9,13 @@
 #include <QScreen>
 
 #include "app/surface/qt_surface.h"
+#include "display/null_surface.h"
 #include "app/surface/surface_mapping.h"
 #include "model/file_layer.h"
 
 namespace aerodex {
 namespace {
 
-// A printer-like surface that draws nothing: the layout pass before printing.
-class CLayoutOnlySurface final : public CSurface {
- public:
-  const CFontDesc* SelectFont(const CFontDesc* font) override { return Swap(font_, font); }
-  const CPenDesc* SelectPen(const CPenDesc* pen) override { return Swap(pen_, pen); }
-  void SetTextColor(CColor) override {}
-  void SetBackgroundMode(BackgroundMode) override {}
-  void SetTextAlign(TextAlign) override {}
-  void TextOut(int, int, const std::string&) override {}
-  void MoveTo(int, int) override {}
-  void LineTo(int, int) override {}
-  void FillSolidRect(int, int, int, int, CColor) override {}
-  bool IsPrinting() const override { return true; }
-
- private:
-  template <class T>
-  static T* Swap(T*& slot, T* value) {
-    T* previous = slot;
-    slot = value;
-    return previous;
-  }
-  const CFontDesc* font_ = nullptr;
-  const CPenDesc* pen_ = nullptr;
-};
 
 // Enough for crisp hairlines and exact placement; the page is vector anyway.
 constexpr int kPdfResolution = 1200;
@@ -75,7 +52,7 @@ CExtent CPrintViewHost::HighEnglishViewportExtent() const {
 
 int LayOutLogForPrinting(CLogView& view) {
   CScrollRequestKeeper keeper(view.Document());
-  CLayoutOnlySurface surface;
+  CNullSurface surface(/*printing=*/true);
   CPrintViewHost host;
   view.OnDraw(surface, host);
   return view.PrintPageCount();

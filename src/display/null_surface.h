@@ -9,6 +9,8 @@ namespace aerodex {
 
 class CNullSurface final : public CSurface {
  public:
+  // A printing null surface lays the log out as printing does.
+  explicit CNullSurface(bool printing = false) : printing_(printing) {}
   const CFontDesc* SelectFont(const CFontDesc* font) override {
     const CFontDesc* previous = font_;
     font_ = font;
@@ -26,11 +28,12 @@ class CNullSurface final : public CSurface {
   void MoveTo(int, int) override {}
   void LineTo(int, int) override {}
   void FillSolidRect(int, int, int, int, CColor) override {}
-  bool IsPrinting() const override { return false; }
+  bool IsPrinting() const override { return printing_; }
 
  private:
   const CFontDesc* font_ = nullptr;
   const CPenDesc* pen_ = nullptr;
+  bool printing_;
 };
 
 }  // namespace aerodex
