@@ -1,4 +1,5 @@
 #include <cstring>
+#include <string_view>
 #include <iostream>
 
 #include "cli/cli.h"
@@ -45,12 +46,29 @@ const Command kCommands[] = {
 #endif
 };
 
+// Prints a paragraph indented by six blanks in lines of at most 78 characters.
+void PrintWrapped(std::FILE* out, std::string_view text) {
+  constexpr std::size_t kWidth = 72;
+  while (!text.empty()) {
+    std::size_t cut = text.size();
+    if (cut > kWidth) {
+      cut = text.rfind(' ', kWidth);
+      if (cut == std::string_view::npos) cut = kWidth;
+    }
+    std::fprintf(out, "      %.*s\n", static_cast<int>(cut), text.data());
+    text.remove_prefix(cut);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  }
+  std::fputc('\n', out);
+}
+
 void PrintHelp(std::FILE* out) {
   std::fprintf(out,
                "aerodex-cli: reads and converts aerodex flight logs (.adx) without the window.\n\n"
                "Usage: aerodex-cli COMMAND ARGUMENTS...\n\nCommands:\n");
   for (const Command& command : Commands()) {
-    std::fprintf(out, "  %s %s\n      %s\n\n", command.name, command.synopsis, command.help);
+    std::fprintf(out, "  %s %s\n", command.name, command.synopsis);
+    PrintWrapped(out, command.help);
   }
   std::fprintf(out,
                "Exit status: 0 success; 1 failure, with the message on standard error; "
