@@ -12,6 +12,7 @@
 #include "editing/interaction_port.h"
 #include "import/text_import.h"
 #include "model/document.h"
+#include "support/silent_port.h"
 
 namespace {
 
@@ -39,19 +40,6 @@ std::string MakeTextLog() {
   return text;
 }
 
-class SilentPort final : public CInteractionPort {
- public:
-  void ShowError(const std::string&) override {}
-  bool AskConfirmation(const std::string&) override { return false; }
-  bool ShowEntryForm(CEntryDlg&) override { return false; }
-  bool ShowAircraftForm(CAircraftDlg&) override { return false; }
-  bool ShowNNumberPrompt(CNNumberDlg&) override { return false; }
-  bool ShowAircraftList(CSelectAircraftDlg&) override { return false; }
-  bool ShowPilotForm(CPilotInfoDlg&) override { return false; }
-  void ShowCurrency(const CCurrencyDlg&) override {}
-  void ShowAircraftStatus(const CAircraftStatsDlg&) override {}
-  bool ChooseImportFile(std::string&) override { return false; }
-};
 
 // A fresh log that knows the aircraft, so no question is asked.
 std::unique_ptr<CAerodexDoc> FreshLog(CInteractionPort& port) {

@@ -13,6 +13,7 @@
 #include "import/text_import.h"
 #include "model/clock.h"
 #include "model/document.h"
+#include "support/silent_port.h"
 
 namespace {
 
@@ -25,25 +26,12 @@ class InputBuffer : public std::streambuf {
   }
 };
 
-class CancellingPort final : public CInteractionPort {
- public:
-  void ShowError(const std::string&) override {}
-  bool AskConfirmation(const std::string&) override { return false; }
-  bool ShowEntryForm(CEntryDlg&) override { return false; }
-  bool ShowAircraftForm(CAircraftDlg&) override { return false; }
-  bool ShowNNumberPrompt(CNNumberDlg&) override { return false; }
-  bool ShowAircraftList(CSelectAircraftDlg&) override { return false; }
-  bool ShowPilotForm(CPilotInfoDlg&) override { return false; }
-  void ShowCurrency(const CCurrencyDlg&) override {}
-  void ShowAircraftStatus(const CAircraftStatsDlg&) override {}
-  bool ChooseImportFile(std::string&) override { return false; }
-};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const aerodex::FixedClock clock(946728000);  // 2000-01-01 12:00 UTC
-  CancellingPort port;
+  SilentPort port;
   CAerodexDoc doc(&port, &clock);
   doc.OnNewDocument();
   InputBuffer buffer(data, size);
