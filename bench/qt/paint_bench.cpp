@@ -4,7 +4,6 @@
 // cost little more than a 100-flight one.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
 
@@ -63,12 +62,3 @@ void BM_PassWithoutDrawing(benchmark::State& state) {
 BENCHMARK(BM_PassWithoutDrawing)->Arg(100)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

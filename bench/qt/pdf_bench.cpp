@@ -2,7 +2,6 @@
 // on a printer surface, for a log of about ten pages and one of about a hundred.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cstdlib>
 
 #include "app/surface/log_printing.h"
@@ -31,12 +30,3 @@ void BM_RenderPdf(benchmark::State& state) {
 BENCHMARK(BM_RenderPdf)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
