@@ -111,6 +111,7 @@ void CAerodexDoc::InitializeOnce() {
 
 void CAerodexDoc::DeleteContents() {
   InitializeOnce();
+  ++revision;
   aircraft.clear();
   if (entryCount > 0) {
     entries.reset();

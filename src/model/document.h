@@ -67,7 +67,14 @@ class CAerodexDoc {
   // New: a fresh empty log that keeps the pilot and lastNNumber.
   void OnNewDocument();
   bool IsModified() const { return modified; }
-  void SetModifiedFlag(bool isModified = true) { modified = isModified; }
+  void SetModifiedFlag(bool isModified = true) {
+    modified = isModified;
+    if (isModified) ++revision;
+  }
+  // Counts the changes to the log's contents: every change marks the log
+  // modified, and clearing or loading it counts too. Whatever is derived from
+  // the contents (a layout, a recovery snapshot) is stale once this moves.
+  std::uint64_t Revision() const { return revision; }
 
   // --- talking to the user ---
   void ShowError(std::string message);
@@ -113,6 +120,7 @@ class CAerodexDoc {
   std::uint32_t entryCapacity = 0;
   std::vector<std::unique_ptr<CAirplane>> aircraft;
   bool modified = false;
+  std::uint64_t revision = 0;
   bool failAllocation = false;
   CPromptPort* port;
   const aerodex::Clock* clock;

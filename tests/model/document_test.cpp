@@ -127,3 +127,14 @@ TEST_F(DocumentTest, InitializeOnceRunsOncePerProcess) {
   EXPECT_EQ(doc.logHeight, 8500);
   EXPECT_EQ(doc.zoomFactor, 2);
 }
+
+TEST_F(DocumentTest, RevisionMovesWithEveryChangeButNotWithASave) {
+  const auto start = doc.Revision();
+  doc.AppendEntry(MakeFlight(2024, 1, 1));
+  const auto afterAppend = doc.Revision();
+  EXPECT_GT(afterAppend, start);
+  doc.SetModifiedFlag(false);  // a save
+  EXPECT_EQ(doc.Revision(), afterAppend);
+  doc.DeleteContents();
+  EXPECT_GT(doc.Revision(), afterAppend);
+}
