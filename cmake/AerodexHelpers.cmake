@@ -8,9 +8,12 @@ function(aerodex_add_gtest name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} aerodex_sample GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE AERODEX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # Backups and recovery snapshots stay out of the user's own folders.
+  set(home ${CMAKE_CURRENT_BINARY_DIR}/home/${name})
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "AERODEX_SOURCE_DIR=${PROJECT_SOURCE_DIR};QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT
+      "AERODEX_SOURCE_DIR=${PROJECT_SOURCE_DIR};QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${home}/data;XDG_STATE_HOME=${home}/state")
 endfunction()
 
 # aerodex_core_library(NAME DIR LIBS...): a framework-free static library from every .cpp of DIR.

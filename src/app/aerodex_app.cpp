@@ -48,6 +48,8 @@ bool CAerodexApp::InitInstance(const QStringList& arguments) {
   // Landscape Letter is already the printer set-up's default (CPrintController).
   ReopenNewestRecentFile();
   if (options_.showWindow) frame_->show();
+  // Asked over the window, once it shows what is open.
+  frame_->Documents().OfferRecovery();
   return true;
 }
 

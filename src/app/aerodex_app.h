@@ -2,7 +2,8 @@
 // recent-file list of four; the one document, main window and log view; the
 // command line (nothing: a new "Untitled" log; a file: open it; "/p FILE"
 // and "/pt FILE PRINTER": print it and end); landscape as the printer's
-// default; and, last, the newest recent file reopened when it still exists.
+// default; the newest recent file reopened when it still exists; and, last,
+// the offer of unsaved work that an aerodex which did not close normally left.
 #pragma once
 
 #include <QString>

@@ -1,18 +1,35 @@
 #include "app/document_manager.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "app/command_table.h"
+#include "app/document_questions.h"
 #include "app/frame_dialogs.h"
 #include "app/qt_text.h"
+#include "model/atomic_write.h"
 #include "model/document_file.h"
+#include "model/file_paths.h"
 
 namespace aerodex {
+namespace {
+
+QString ReasonText(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+
+bool SameFile(const QString& a, const QString& b) {
+  return !a.isEmpty() && !b.isEmpty() && QFileInfo(a) == QFileInfo(b);
+}
+
+}  // namespace
 
 CDocumentManager::CDocumentManager(CAerodexDoc& doc, CFrameDialogs& dialogs,
                                    CRecentFileList& recentFiles, QObject* parent)
-    : QObject(parent), doc_(doc), dialogs_(dialogs), recentFiles_(recentFiles) {}
+    : QObject(parent),
+      doc_(doc),
+      dialogs_(dialogs),
+      recentFiles_(recentFiles),
+      recovery_(recoveryStore_.Folder()) {}
+
+CDocumentManager::~CDocumentManager() { Close(); }
 
 QString CDocumentManager::Title() const {
   return path_.isEmpty() ? QString::fromLatin1(kUntitled) : QFileInfo(path_).fileName();
@@ -34,8 +51,16 @@ bool CDocumentManager::SaveModified() {
 void CDocumentManager::NewDocument() {
   doc_.OnNewDocument();
   path_.clear();
+  lock_.reset();
+  stamp_ = {};
+  DropSnapshot();
   emit documentReplaced();
   emit titleChanged();
+}
+
+void CDocumentManager::Close() {
+  lock_.reset();
+  DropSnapshot();
 }
 
 void CDocumentManager::OnFileNew() {
@@ -53,34 +78,73 @@ bool CDocumentManager::OpenDocumentFile(const QString& path) {
 
 CDocumentManager::OpenStatus CDocumentManager::DoOpen(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
-  if (!path_.isEmpty() && QFileInfo(path_) == QFileInfo(absolute)) return OpenStatus::kOpened;
+  if (SameFile(path_, absolute)) return ReopenIfChanged();
+  std::unique_ptr<CLogLock> lock = LockFor(absolute, false);
+  if (!lock) return OpenStatus::kCancelled;
   if (!SaveModified()) return OpenStatus::kCancelled;
+  return LoadFile(absolute, std::move(lock));
+}
 
-  QFile probe(absolute);
-  if (!probe.open(QIODevice::ReadOnly)) {
+// The open log chosen again: nothing to do unless its file changed on disk.
+CDocumentManager::OpenStatus CDocumentManager::ReopenIfChanged() {
+  if (!ChangedSince(stamp_, ToLocalPath(path_))) return OpenStatus::kOpened;
+  if (doc_.IsModified() && !dialogs_.AskConfirmation(ReloadChangedLogQuestion(Title()))) {
+    return OpenStatus::kCancelled;
+  }
+  const QString path = path_;
+  return LoadFile(path, std::move(lock_));
+}
+
+// Asks first when another aerodex holds the log. Null when the user chose
+// not to go on; otherwise the lock, held unless the user chose to go on
+// without it.
+std::unique_ptr<CLogLock> CDocumentManager::LockFor(const QString& path, bool saving) {
+  auto lock = std::make_unique<CLogLock>();
+  if (lock->Acquire(ToLocalPath(path)) != CLogLock::Outcome::kHeld) return lock;
+  const QString name = QFileInfo(path).fileName();
+  const QString question = saving ? SaveOverLockedLogQuestion(name, lock->Holder())
+                                  : LockedLogQuestion(name, lock->Holder());
+  if (!dialogs_.AskConfirmation(question)) return nullptr;
+  return lock;
+}
+
+CDocumentManager::OpenStatus CDocumentManager::LoadFile(const QString& absolute,
+                                                        std::unique_ptr<CLogLock> lock) {
+  const std::string local = ToLocalPath(absolute);
+  std::string bytes;
+  FileStamp stamp;
+  if (const FileResult read = ReadWholeFile(local, bytes, &stamp); !read.ok) {
     // Nothing of the open log has been touched yet: it stays as it was.
-    dialogs_.ShowMessage(QString::fromLatin1(kFailedToOpen));
+    if (!lock_ && SameFile(path_, absolute)) lock_ = std::move(lock);
+    dialogs_.ShowMessage(ReasonText(WithReason(kFailedToOpen, read.message)));
     return OpenStatus::kFailed;
   }
-  probe.close();
-
   // A damaged file may have half-filled the pilot record before the reader
   // stopped; the empty log that replaces it keeps the particulars it had.
   const CPilotInfo pilot = doc_.pilot;
   const std::string lastNNumber = doc_.lastNNumber;
-  const FileResult result = aerodex::OpenDocumentFile(doc_, ToLocalPath(absolute));
-  if (!result.ok) {
-    dialogs_.ShowMessage(FromCp1252(result.message));
+  if (const FileResult loaded = LoadDocumentBytes(doc_, bytes); !loaded.ok) {
+    dialogs_.ShowMessage(FromCp1252(loaded.message));
     doc_.pilot = pilot;
     doc_.lastNNumber = lastNNumber;
     NewDocument();
     return OpenStatus::kFailed;
   }
-  path_ = absolute;
+  std::string target;
+  if (ResolveLinks(local, target).ok) RemoveStaleTemporaries(target);
+  Adopt(absolute, std::move(lock), stamp);
   AddToRecent(absolute);
+  DropSnapshot();
   emit documentReplaced();
   emit titleChanged();
   return OpenStatus::kOpened;
+}
+
+void CDocumentManager::Adopt(const QString& path, std::unique_ptr<CLogLock> lock,
+                             const FileStamp& stamp) {
+  path_ = path;
+  lock_ = std::move(lock);
+  stamp_ = stamp;
 }
 
 bool CDocumentManager::OpenRecentFile(int index) {
@@ -103,16 +167,44 @@ bool CDocumentManager::OnFileSaveAs() {
   return DoSave(QFileInfo(path).absoluteFilePath());
 }
 
+// Whether the file at path may be replaced: this log's own file unless
+// another program changed it meanwhile, another file unless another aerodex
+// has it open (asking in both cases). lock receives the lock of another file.
+bool CDocumentManager::MayOverwrite(const QString& path, std::unique_ptr<CLogLock>& lock) {
+  if (!SameFile(path, path_)) {
+    lock = LockFor(path, true);
+    return lock != nullptr;
+  }
+  if (!ChangedSince(stamp_, ToLocalPath(path))) return true;
+  if (dialogs_.AskConfirmation(ChangedOnDiskQuestion(Title()))) return true;
+  // The window's log now differs from the file: it stays to be saved elsewhere.
+  doc_.SetModifiedFlag(true);
+  emit titleChanged();
+  return false;
+}
+
 bool CDocumentManager::DoSave(const QString& path) {
-  const FileResult result = SaveDocumentFile(doc_, ToLocalPath(path));
-  if (!result.ok) {
-    dialogs_.ShowMessage(FromCp1252(result.message));
+  std::unique_ptr<CLogLock> newLock;
+  if (!MayOverwrite(path, newLock)) return false;
+  SaveOptions options;
+  options.backups = &backups_;
+  const SavedFile saved = SaveDocumentFile(doc_, ToLocalPath(path), options);
+  if (!saved.ok) {
+    dialogs_.ShowMessage(ReasonText(saved.message));
     return false;
   }
+  if (newLock) {
+    lock_ = std::move(newLock);
+  } else if (lock_ && !lock_->IsHeld()) {
+    lock_->Acquire(ToLocalPath(path));  // the other window may have closed it since
+  }
+  stamp_ = saved.stamp;
   doc_.SetModifiedFlag(false);
   path_ = path;
+  DropSnapshot();
   AddToRecent(path);
   emit titleChanged();
+  if (!saved.backupProblem.empty()) dialogs_.ShowMessage(ReasonText(saved.backupProblem));
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/command_table.h"
+#include "app/dialogs/prompt_dialogs.h"
 
 namespace aerodex {
 
@@ -34,6 +35,10 @@ QString CQtFrameDialogs::ChooseSaveFile(const QString& suggestedPath) {
 
 void CQtFrameDialogs::ShowMessage(const QString& text) {
   QMessageBox::warning(parent_, QString::fromLatin1(kAppTitle), text);
+}
+
+bool CQtFrameDialogs::AskConfirmation(const QString& message) {
+  return AskConfirmationPrompt(parent_, message);
 }
 
 }  // namespace aerodex

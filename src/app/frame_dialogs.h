@@ -1,6 +1,8 @@
 // CFrameDialogs: the questions and choices of the framework's document
-// handling: "Save changes to %1?", the Open and Save As file dialogs and the
-// framework's own messages ("Failed to open document." and the like). The
+// handling: "Save changes to %1?", the Open and Save As file dialogs, the
+// framework's own messages ("Failed to open document." and the like), and
+// the questions that keep the log safe (a log open elsewhere, a file changed
+// on disk, work to recover), which go through the confirmation prompt. The
 // program uses the Qt dialogs; tests put a scripted user in their place.
 #pragma once
 
@@ -21,6 +23,8 @@ class CFrameDialogs {
   virtual QString ChooseOpenFile() = 0;
   virtual QString ChooseSaveFile(const QString& suggestedPath) = 0;
   virtual void ShowMessage(const QString& text) = 0;
+  // The confirmation prompt: true on Confirm, false on Cancel or Escape.
+  virtual bool AskConfirmation(const QString& message) = 0;
 };
 
 class CQtFrameDialogs : public CFrameDialogs {
@@ -31,6 +35,7 @@ class CQtFrameDialogs : public CFrameDialogs {
   QString ChooseOpenFile() override;
   QString ChooseSaveFile(const QString& suggestedPath) override;
   void ShowMessage(const QString& text) override;
+  bool AskConfirmation(const QString& message) override;
 
  private:
   QPointer<QWidget> parent_;

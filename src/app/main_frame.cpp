@@ -103,7 +103,10 @@ void CMainFrame::ConnectDocument() {
   connect(documents_, &CDocumentManager::titleChanged, this, &CMainFrame::UpdateCaption);
   connect(documents_, &CDocumentManager::recentFilesChanged, this,
           &CMainFrame::UpdateRecentFileMenu);
-  connect(router_, &CCommandRouter::commandFinished, this, &CMainFrame::UpdateCaption);
+  connect(router_, &CCommandRouter::commandFinished, this, [this] {
+    documents_->OnCommandFinished();
+    UpdateCaption();
+  });
 }
 
 void CMainFrame::OnUpdateAllViews() {
@@ -112,7 +115,9 @@ void CMainFrame::OnUpdateAllViews() {
 }
 
 void CMainFrame::UpdateCaption() {
-  setWindowTitle(documents_->Title() + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
+  // Qt shows "[*]" as "*" while the window is modified and drops it otherwise.
+  setWindowTitle(documents_->Title() + QStringLiteral("[*] - ") + QString::fromLatin1(kAppTitle));
+  setWindowModified(doc_.IsModified());
 }
 
 }  // namespace aerodex

@@ -52,7 +52,8 @@ class CMainFrame : public QMainWindow {
 
   // Repaints the view and refreshes the commands: "redraw all views".
   void OnUpdateAllViews();
-  // The caption: "Untitled - aerodex" or "NAME - aerodex".
+  // The caption: "Untitled - aerodex" or "NAME - aerodex", with a "*" after
+  // the name while the log holds unsaved changes.
   void UpdateCaption();
   // The File menu's recent-file entries, and the settings file behind them.
   void UpdateRecentFileMenu();

@@ -45,8 +45,6 @@ struct LoadedLog {
 LoadedLog NewLog(std::optional<std::time_t> now = std::nullopt);
 // Opens path into log.doc; on failure prints the message and returns false.
 bool OpenLog(LoadedLog& log, const std::string& path);
-// Saves atomically; on failure prints the message and returns false.
-bool SaveLog(const CAerodexDoc& doc, const std::string& path);
 
 // Extracts "--now VALUE" from args; kUsage in error when malformed.
 struct NowOption {
@@ -62,6 +60,8 @@ int RunCsv(Args args, std::FILE* out);
 int RunCurrency(Args args, std::FILE* out);
 int RunStatus(Args args, std::FILE* out);
 int RunImport(Args args, std::FILE* out);
+int RunBackups(Args args, std::FILE* out);
+int RunRestore(Args args, std::FILE* out);
 // Built only with the Qt surface (AERODEX_HAVE_PDF).
 int RunPdf(Args args, std::FILE* out);
 

@@ -58,8 +58,8 @@ int RunCsv(Args args, std::FILE* out) {
     std::fwrite(csv.data(), 1, csv.size(), out);
     return kOk;
   }
-  if (!WriteFileAtomically(args[1], csv)) {
-    std::cerr << "Failed to write " << args[1] << '\n';
+  if (const FileResult written = WriteFileAtomically(args[1], csv); !written.ok) {
+    std::cerr << "Failed to write " << args[1] << ". " << written.message << '\n';
     return kFailure;
   }
   return kOk;

@@ -1,12 +1,14 @@
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "cli/headless_port.h"
+#include "cli/log_writer.h"
 #include "import/text_import.h"
+#include "model/file_layer.h"
 
 namespace aerodex::cli {
 namespace {
@@ -55,23 +57,25 @@ bool OpenOrStartLog(LoadedLog& log, const std::string& path) {
 int RunImport(Args args, std::FILE* /*out*/) {
   const ImportArgs parsed = ParseImportArgs(args);
   if (!parsed.error.empty()) return UsageError(FindCommand("import"), parsed.error);
+  // Locked before the log is read, so that no other writer's flights can
+  // come in between the reading and the saving.
+  CLogWriter writer;
+  if (!writer.Lock(parsed.output)) return kFailure;
   CHeadlessPort port;  // missing aircraft are not created: every question is cancelled
   LoadedLog log = NewLog();
   if (!OpenOrStartLog(log, parsed.log)) return kFailure;
   log.doc->SetPort(&port);
-  std::error_code error;
-  std::ifstream in;
-  if (!std::filesystem::is_directory(parsed.oldLog, error)) {
-    in.open(parsed.oldLog, std::ios::binary);
-  }
-  if (!in.is_open()) {
+  // Read whole and without waiting: a named pipe or a device fails at once.
+  std::string text;
+  if (!ReadWholeFile(parsed.oldLog, text).ok) {
     std::cerr << import::kFailedToOpen << '\n';
     return kFailure;
   }
+  std::istringstream in(text);
   const import::ImportResult result = import::ImportTextLog(*log.doc, port, in);
   // A half-read file is not saved: the user fixes it and imports it again.
   if (result.status == import::ImportStatus::kStopped) return kFailure;
-  return SaveLog(*log.doc, parsed.output) ? kOk : kFailure;
+  return writer.Save(*log.doc) ? kOk : kFailure;
 }
 
 }  // namespace aerodex::cli

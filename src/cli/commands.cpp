@@ -36,6 +36,16 @@ const Command kCommands[] = {
      "exist) and saves the result atomically to OUT.adx, or to LOG.adx itself. Aircraft missing "
      "from the database are not created. An import that stops on bad data saves nothing.",
      RunImport},
+    {"backups", "LOG.adx",
+     "Lists the earlier versions of LOG.adx that saves have kept (the window's and aerodex-cli's): "
+     "number, time saved, flights and size, newest first. They are kept in "
+     "$XDG_DATA_HOME/aerodex/backups (~/.local/share/aerodex/backups), one folder per log: the 10 "
+     "newest, and the newest of each day of the last 30 days.",
+     RunBackups},
+    {"restore", "LOG.adx N -o OUT.adx",
+     "Writes version N of LOG.adx (as numbered by backups) to OUT.adx, atomically. OUT.adx may "
+     "be the log itself: the version it replaces is kept in turn.",
+     RunRestore},
 #ifdef AERODEX_HAVE_PDF
     {"pdf", "LOG.adx OUT.pdf [--view all|nnumber|annual] [--night-subtotals] "
             "[--now \"YYYY-MM-DD HH:MM:SS\"]",
@@ -70,6 +80,13 @@ void PrintHelp(std::FILE* out) {
     std::fprintf(out, "  %s %s\n", command.name, command.synopsis);
     PrintWrapped(out, command.help);
   }
+  std::fprintf(out, "Writing a log:\n");
+  PrintWrapped(out,
+               "import, resave and restore lock the log they write for as long as they run: when "
+               "aerodex or another command has it open, they refuse, exit 1 and write nothing. A "
+               "save replaces the file only with a complete one, keeps the version it replaces "
+               "(see backups), writes through symbolic links to the file they point at, and keeps "
+               "the file's permissions. The other commands only read.");
   std::fprintf(out,
                "Exit status: 0 success; 1 failure, with the message on standard error; "
                "2 usage error.\n");
@@ -118,12 +135,6 @@ LoadedLog NewLog(std::optional<std::time_t> now) {
 
 bool OpenLog(LoadedLog& log, const std::string& path) {
   const FileResult result = OpenDocumentFile(*log.doc, path);
-  if (!result.ok) std::cerr << result.message << '\n';
-  return result.ok;
-}
-
-bool SaveLog(const CAerodexDoc& doc, const std::string& path) {
-  const FileResult result = SaveDocumentFile(doc, path);
   if (!result.ok) std::cerr << result.message << '\n';
   return result.ok;
 }

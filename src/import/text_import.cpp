@@ -1,14 +1,14 @@
 #include "import/text_import.h"
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "editing/aircraft_commands.h"
 #include "import/data_reader.h"
 #include "import/number_scanner.h"
 #include "import/text_record.h"
+#include "model/file_layer.h"
 
 namespace aerodex::import {
 namespace {
@@ -107,12 +107,12 @@ ImportResult ImportTextLog(CAerodexDoc& doc, CInteractionPort& port, std::istrea
 void OnImportFromUnix(CAerodexDoc& doc, CInteractionPort& port) {
   std::string path;
   if (!port.ChooseImportFile(path)) return;
-  std::error_code error;
-  std::ifstream in;
-  if (!std::filesystem::is_directory(path, error)) in.open(path, std::ios::binary);
-  if (!in.is_open()) {
+  // Read whole and without waiting: a named pipe or a device fails at once.
+  std::string text;
+  if (!aerodex::ReadWholeFile(path, text).ok) {
     port.ShowError(aerodex::import::kFailedToOpen);
     return;
   }
+  std::istringstream in(text);
   aerodex::import::ImportTextLog(doc, port, in);
 }

@@ -1,36 +1,73 @@
 #include "model/document_file.h"
 
 #include <cstdint>
+#include <ctime>
 #include <span>
 
 #include "model/document_archive.h"
 
 namespace aerodex {
 
-FileResult OpenDocumentFile(CAerodexDoc& doc, const std::string& path) {
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    doc.DeleteContents();
-    return {false, kFailedToOpen};
-  }
+FileResult LoadDocumentBytes(CAerodexDoc& doc, const std::string& bytes) {
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
   switch (LoadDocument(doc, std::span(data, bytes.size()))) {
     case LoadResult::kLoaded:
       doc.SetModifiedFlag(false);
       return {};
     case LoadResult::kOutOfMemory:
-      return {false, kFailedToOpen};
+      return FileResult::Failure(WithReason(kFailedToOpen, "There is not enough memory."));
     case LoadResult::kUnexpectedFormat:
       break;
   }
-  return {false, kUnexpectedFormat};
+  return FileResult::Failure(kUnexpectedFormat);
 }
 
-FileResult SaveDocumentFile(const CAerodexDoc& doc, const std::string& path, CFileLayer& files) {
-  std::string refusal = CheckSavable(doc);
-  if (!refusal.empty()) return {false, std::move(refusal)};
-  if (!WriteFileAtomically(path, SaveDocument(doc), files)) return {false, kFailedToSave};
-  return {};
+OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path) {
+  OpenedFile opened;
+  std::string bytes;
+  if (FileResult read = ReadWholeFile(path, bytes, &opened.stamp); !read.ok) {
+    doc.DeleteContents();
+    opened.ok = false;
+    opened.message = WithReason(kFailedToOpen, read.message);
+    return opened;
+  }
+  static_cast<FileResult&>(opened) = LoadDocumentBytes(doc, bytes);
+  return opened;
+}
+
+SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
+                       const SaveOptions& options) {
+  SavedFile saved;
+  AtomicWriteOptions write;
+  write.files = options.files;
+  if (options.backups) {
+    const std::time_t now = options.now ? options.now : std::time(nullptr);
+    write.beforeReplace = [&](const std::string& target) {
+      const FileResult kept = options.backups->Keep(target, now);
+      if (!kept.ok) {
+        saved.backupProblem = "The earlier version could not be kept in " +
+                              options.backups->FolderFor(target) + ". " + kept.message;
+      }
+    };
+  }
+  if (FileResult written = WriteFileAtomically(path, bytes, write); !written.ok) {
+    saved.ok = false;
+    saved.message = WithReason(kFailedToSave, written.message);
+    return saved;
+  }
+  saved.stamp = StampOf(path);
+  return saved;
+}
+
+SavedFile SaveDocumentFile(const CAerodexDoc& doc, const std::string& path,
+                           const SaveOptions& options) {
+  if (std::string refusal = CheckSavable(doc); !refusal.empty()) {
+    SavedFile refused;
+    refused.ok = false;
+    refused.message = std::move(refusal);
+    return refused;
+  }
+  return SaveLogBytes(SaveDocument(doc), path, options);
 }
 
 }  // namespace aerodex

@@ -1,10 +1,15 @@
-// Opening and saving a log file, with the messages the user sees.
+// Opening and saving a log file, with the messages the user sees. A failure
+// gives the fixed message and, after it, the reason ("Failed to save
+// document. No space left on device.").
 #pragma once
 
 #include <string>
 
+#include "model/atomic_write.h"
+#include "model/backup_store.h"
 #include "model/document.h"
-#include "model/file_layer.h"
+#include "model/file_result.h"
+#include "model/file_stamp.h"
 
 namespace aerodex {
 
@@ -12,18 +17,34 @@ inline constexpr const char* kFailedToOpen = "Failed to open document.";
 inline constexpr const char* kUnexpectedFormat = "Unexpected file format.";
 inline constexpr const char* kFailedToSave = "Failed to save document.";
 
-struct FileResult {
-  bool ok = true;
-  std::string message;  // empty on success
+struct OpenedFile : FileResult {
+  FileStamp stamp;  // of the file read
+};
+
+struct SavedFile : FileResult {
+  FileStamp stamp;            // of the file written
+  std::string backupProblem;  // why the replaced version could not be kept; empty when it was
+};
+
+struct SaveOptions {
+  CFileLayer* files = &DefaultFileLayer();
+  // Where the version a save replaces is kept; none: it is not kept.
+  const CBackupStore* backups = nullptr;
+  std::time_t now = 0;  // for pruning the kept versions; 0: the system clock
 };
 
 // Empties the document and loads the file into it. On failure the document
 // is left empty (the pilot record and lastNNumber then hold whatever the
 // failed read left; callers start a new log).
-FileResult OpenDocumentFile(CAerodexDoc& doc, const std::string& path);
+OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path);
+// The same for bytes already read (a file, a recovery snapshot).
+FileResult LoadDocumentBytes(CAerodexDoc& doc, const std::string& bytes);
 
 // Saves atomically. A log the format cannot count is refused and nothing is written.
-FileResult SaveDocumentFile(const CAerodexDoc& doc, const std::string& path,
-                            CFileLayer& files = DefaultFileLayer());
+SavedFile SaveDocumentFile(const CAerodexDoc& doc, const std::string& path,
+                           const SaveOptions& options = {});
+// Writes bytes that are a log already (a kept version being restored) the same way.
+SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
+                       const SaveOptions& options = {});
 
 }  // namespace aerodex

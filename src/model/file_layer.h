@@ -1,11 +1,14 @@
 // The thin POSIX file layer under opening and saving logs. Tests replace it
-// with one that fails the Nth write, sync or rename on purpose.
+// with one that fails the Nth open, write, sync, rename or link on purpose.
 #pragma once
 
 #include <sys/types.h>
 
 #include <cstddef>
 #include <string>
+
+#include "model/file_result.h"
+#include "model/file_stamp.h"
 
 namespace aerodex {
 
@@ -18,18 +21,17 @@ class CFileLayer {
   virtual int Close(int fd);
   virtual int Rename(const std::string& from, const std::string& to);
   virtual int Unlink(const std::string& path);
+  virtual int Link(const std::string& from, const std::string& to);
 };
 
 CFileLayer& DefaultFileLayer();
 
-// Writes bytes to path so that path holds either its old content or all of
-// the new bytes, never a mixture: a temporary file beside the target is
-// written, flushed and synced, then renamed over it, and the folder is synced.
-// On failure the temporary file is removed and false is returned.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes,
-                         CFileLayer& files = DefaultFileLayer());
+// Writes every byte, retrying short writes and interruptions.
+bool WriteAll(CFileLayer& files, int fd, const std::string& bytes);
 
-// The whole content of a file; false when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// The whole content of a regular file. A folder, a device or a named pipe is
+// refused at once (a pipe is opened without waiting for a writer), with the
+// reason in the result. stamp, when given, receives the stamp of the file read.
+FileResult ReadWholeFile(const std::string& path, std::string& bytes, FileStamp* stamp = nullptr);
 
 }  // namespace aerodex

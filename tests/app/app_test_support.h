@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <QWindow>
 #include <deque>
 #include <memory>
 
@@ -30,6 +32,14 @@ class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
     return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
   }
   void ShowMessage(const QString& text) override { messages.append(text); }
+  // The confirmation prompt: answered from confirmAnswers, Cancel when none is left.
+  bool AskConfirmation(const QString& message) override {
+    confirmations.append(message);
+    if (confirmAnswers.empty()) return false;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+  }
 
   std::deque<aerodex::SaveAnswer> saveAnswers;
   QStringList openFiles;
@@ -37,7 +47,22 @@ class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
   QStringList questions;
   QStringList messages;
   QStringList suggestedSaveNames;
+  std::deque<bool> confirmAnswers;
+  QStringList confirmations;
 };
+
+// The caption as the window system receives it: Qt turns "[*]" into "*"
+// while the window is modified and drops it otherwise.
+inline QString ShownCaption(QWidget* window) {
+  window->winId();  // the native window that carries the title
+  return window->windowHandle()->title();
+}
+
+// Backups and recovery snapshots of a test go to folders of its own.
+inline void UseOwnUserFolders(const QTemporaryDir& dir) {
+  qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+  qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toLocal8Bit());
+}
 
 // Each program run initialises the document once; every test starts a run.
 inline void StartNewRun() { CAerodexDoc::InitializedInProcess() = false; }
@@ -45,6 +70,7 @@ inline void StartNewRun() { CAerodexDoc::InitializedInProcess() = false; }
 inline std::unique_ptr<aerodex::CAerodexApp> MakeApp(const QTemporaryDir& dir,
                                                      ScriptedFrameDialogs* dialogs) {
   StartNewRun();
+  UseOwnUserFolders(dir);
   aerodex::CAerodexApp::Options options;
   options.settingsPath = dir.filePath(QStringLiteral("aerodex.ini"));
   options.dialogs = dialogs;
@@ -69,9 +95,18 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// The bundled sample log, copied once per test program: a window locks the
+// log it opens, and test programs run side by side.
 inline QString SampleLogPath() {
-  return qEnvironmentVariable("AERODEX_SOURCE_DIR", QStringLiteral(".")) +
-         QStringLiteral("/examples/sample.adx");
+  static QTemporaryDir copies;
+  const QString copy = copies.filePath(QStringLiteral("sample.adx"));
+  if (!QFile::exists(copy)) {
+    QFile::copy(qEnvironmentVariable("AERODEX_SOURCE_DIR", QStringLiteral(".")) +
+                    QStringLiteral("/examples/sample.adx"),
+                copy);
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+  }
+  return copy;
 }
 
 // Pages in a PDF written by Qt: one "/Type /Page" object per page.

@@ -72,7 +72,7 @@ void CommandLineTest::noArgumentGivesAnUntitledLog() {
   ScriptedFrameDialogs dialogs;
   auto app = MakeApp(dir, &dialogs);
   QVERIFY(app->InitInstance({}));
-  QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("Untitled - aerodex"));
+  QCOMPARE(ShownCaption(app->MainFrame()), QStringLiteral("Untitled - aerodex"));
   QCOMPARE(app->Document().EntryCount(), 0u);
 }
 
@@ -82,7 +82,7 @@ void CommandLineTest::fileThatCannotBeOpenedEndsTheProgram() {
   auto app = MakeApp(dir, &dialogs);
   QVERIFY(!app->InitInstance({dir.filePath(QStringLiteral("missing.adx"))}));
   QCOMPARE(app->ExitCode(), 1);
-  QCOMPARE(dialogs.messages, QStringList{"Failed to open document."});
+  QCOMPARE(dialogs.messages, QStringList{"Failed to open document. No such file or directory."});
   QVERIFY(app->RecentFiles().IsEmpty());
 }
 

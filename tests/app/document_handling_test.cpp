@@ -71,7 +71,7 @@ QString DocumentHandlingTest::SaveSampleLog(const QString& name, int flights) {
 }
 
 void DocumentHandlingTest::newLogIsUntitled() {
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("Untitled - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("Untitled - aerodex"));
   QCOMPARE(Docs().PathName(), QString());
   QCOMPARE(app_->Document().EntryCount(), 0u);
   QVERIFY(!app_->Document().IsModified());
@@ -85,7 +85,7 @@ void DocumentHandlingTest::saveAsksForANameThenSavesUnderIt() {
   QVERIFY(QFileInfo::exists(saved));
   QCOMPARE(Docs().PathName(), saved);
   QVERIFY(!app_->Document().IsModified());
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("flights.adx - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("flights.adx - aerodex"));
   QCOMPARE(app_->RecentFiles().Files(), QStringList{saved});
 
   // A second Save writes to the same file without asking.
@@ -101,7 +101,7 @@ void DocumentHandlingTest::saveAsksForANameThenSavesUnderIt() {
   dialogs_.saveFiles = {dir_->filePath(QStringLiteral("copy.adx"))};
   QVERIFY(Docs().OnFileSaveAs());
   QCOMPARE(dialogs_.suggestedSaveNames.last(), saved);
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("copy.adx - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("copy.adx - aerodex"));
   // Cancelling Save As changes nothing.
   app_->Document().SetModifiedFlag(true);
   QVERIFY(!Docs().OnFileSaveAs());
@@ -153,7 +153,7 @@ void DocumentHandlingTest::answeringYesSavesFirst() {
   CAerodexDoc reread;
   QVERIFY(OpenDocumentFile(reread, path.toStdString()).ok);
   QCOMPARE(reread.EntryCount(), 3u);
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("Untitled - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("Untitled - aerodex"));
 
   // Yes on an untitled log whose Save As is cancelled stops the New.
   app_->Document().AppendEntry(MakeFlight(2025, 6, 8));
@@ -181,7 +181,7 @@ void DocumentHandlingTest::openReplacesTheLog() {
   QCOMPARE(app_->Document().EntryCount(), 5u);
   QCOMPARE(app_->Document().AircraftCount(), 1u);
   QVERIFY(app_->Document().selectedEntry != nullptr);
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("five.adx - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("five.adx - aerodex"));
   QCOMPARE(app_->RecentFiles().Files().constFirst(), path);
   QVERIFY(app_->MainFrame()->Router().Action(ID_EDIT_ENTRY)->isEnabled());
 }
@@ -208,7 +208,7 @@ void DocumentHandlingTest::damagedFileLeavesAnEmptyUntitledLog() {
   QCOMPARE(app_->Document().EntryCount(), 0u);
   QCOMPARE(app_->Document().AircraftCount(), 0u);
   QCOMPARE(Docs().PathName(), QString());
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("Untitled - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("Untitled - aerodex"));
   QVERIFY(!app_->RecentFiles().Files().contains(damaged));
   QCOMPARE(app_->Document().pilot.pilotName, std::string("Dana Whitfield"));
 
@@ -223,7 +223,7 @@ void DocumentHandlingTest::unreadableFileLeavesTheOpenLogAlone() {
   const QString good = SaveSampleLog(QStringLiteral("kept.adx"), 3);
   QVERIFY(Docs().OpenDocumentFile(good));
   QVERIFY(!Docs().OpenDocumentFile(dir_->filePath(QStringLiteral("missing.adx"))));
-  QCOMPARE(dialogs_.messages, QStringList{"Failed to open document."});
+  QCOMPARE(dialogs_.messages, QStringList{"Failed to open document. No such file or directory."});
   QCOMPARE(app_->Document().EntryCount(), 3u);
   QCOMPARE(Docs().PathName(), good);
 }
@@ -232,10 +232,10 @@ void DocumentHandlingTest::failedSaveKeepsTheLogModified() {
   app_->Document().AppendEntry(MakeFlight(2024, 3, 4));
   dialogs_.saveFiles = {dir_->filePath(QStringLiteral("no/such/folder/log.adx"))};
   QVERIFY(!Docs().OnFileSave());
-  QCOMPARE(dialogs_.messages, QStringList{"Failed to save document."});
+  QCOMPARE(dialogs_.messages, QStringList{"Failed to save document. No such file or directory."});
   QVERIFY(app_->Document().IsModified());
   QCOMPARE(Docs().PathName(), QString());
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("Untitled - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("Untitled - aerodex"));
   QVERIFY(app_->RecentFiles().IsEmpty());
 }
 

@@ -103,6 +103,7 @@ bool EndToEndTest::Start(bool onSample) {
     arguments << Path(QStringLiteral("sample.adx"));
   }
   StartNewRun();
+  UseOwnUserFolders(*dir_);
   CAerodexApp::Options options;
   options.settingsPath = Path(QStringLiteral("aerodex.ini"));
   // No dialogs given: the program's own Qt dialogs ask and choose files.
@@ -705,19 +706,19 @@ void EndToEndTest::saveAsAndReopenGiveTheSameLog() {
   QVERIFY(Choose("&File", "Save Aerodex &As..."));
   VERIFY_ANSWERED();
   QVERIFY(!doc.IsModified());
-  QCOMPARE(Frame().windowTitle(), QStringLiteral("flights-2026.adx - aerodex"));
+  QCOMPARE(ShownCaption(&Frame()), QStringLiteral("flights-2026.adx - aerodex"));
   QVERIFY(ReadBytes(saved).toStdString() == log);
 
   Key(Qt::Key_N);  // saved: no question
   QCOMPARE(doc.EntryCount(), 0u);
-  QCOMPARE(Frame().windowTitle(), QStringLiteral("Untitled - aerodex"));
+  QCOMPARE(ShownCaption(&Frame()), QStringLiteral("Untitled - aerodex"));
   user_.Expect(QStringLiteral("Open"), chooseFile(saved));
   Key(Qt::Key_O);
   VERIFY_ANSWERED();
   QCOMPARE(doc.EntryCount(), count);
   QVERIFY(SaveDocument(doc) == log);
   QVERIFY(!doc.IsModified());
-  QCOMPARE(Frame().windowTitle(), QStringLiteral("flights-2026.adx - aerodex"));
+  QCOMPARE(ShownCaption(&Frame()), QStringLiteral("flights-2026.adx - aerodex"));
   QCOMPARE(app_->RecentFiles().Files().value(0), saved);
   QCOMPARE(user_.messages.size(), 1);
 }

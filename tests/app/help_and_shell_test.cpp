@@ -98,7 +98,7 @@ void HelpAndShellTest::droppedLogOpens() {
   QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(app_->MainFrame(), &drop);
   QVERIFY(app_->Document().EntryCount() > 0);
-  QCOMPARE(app_->MainFrame()->windowTitle(), QStringLiteral("sample.adx - aerodex"));
+  QCOMPARE(ShownCaption(app_->MainFrame()), QStringLiteral("sample.adx - aerodex"));
 
   QMimeData text;
   text.setUrls({QUrl::fromLocalFile(dir_.filePath(QStringLiteral("notes.txt")))});

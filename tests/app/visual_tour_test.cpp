@@ -23,15 +23,13 @@
 #include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "app/print_controller.h"
+#include "app_test_support.h"
 
 using namespace aerodex;
 
 namespace {
 
-QString SamplePath() {
-  return qEnvironmentVariable("AERODEX_SOURCE_DIR", QStringLiteral(".")) +
-         QStringLiteral("/examples/sample.adx");
-}
+QString SamplePath() { return SampleLogPath(); }
 
 void Keep(const QPixmap& picture, const QString& name) {
   const QString dir = qEnvironmentVariable("AERODEX_SCREENSHOT_DIR");
@@ -70,6 +68,7 @@ class VisualTourTest : public QObject {
 
 void VisualTourTest::initTestCase() {
   QVERIFY(dir_.isValid());
+  UseOwnUserFolders(dir_);
   CAerodexApp::Options options;
   options.settingsPath = dir_.filePath(QStringLiteral("aerodex.ini"));
   app_ = std::make_unique<CAerodexApp>(options);

@@ -92,11 +92,11 @@ TEST_F(CliTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
 
   run = RunCli({"dump", (dir / "missing.adx").string()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Failed to open document.\n");
+  EXPECT_EQ(run.err, "Failed to open document. No such file or directory.\n");
 
   run = RunCli({"resave", log, (dir / "no-such-folder" / "x.adx").string()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Failed to save document.\n");
+  EXPECT_EQ(run.err, "Failed to save document. No such file or directory.\n");
 
   EXPECT_EQ(RunCli({"dump"}).status, 2);
   EXPECT_EQ(RunCli({"resave", log}).status, 2);

@@ -83,7 +83,7 @@ TEST_F(CliCurrencyTest, UsageAndFileErrors) {
   EXPECT_EQ(RunCli({"currency", Save(), Save()}).status, 2);
   const CliRun missing = RunCli({"currency", (dir / "none.adx").string()});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "Failed to open document.\n");
+  EXPECT_EQ(missing.err, "Failed to open document. No such file or directory.\n");
 }
 
 }  // namespace

@@ -105,9 +105,9 @@ TEST_F(DocumentFileTest, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
                                        {Op::kRename, 1}};
   for (auto [op, nth] : faults) {
     FaultyFiles files(op, nth);
-    const auto result = aerodex::SaveDocumentFile(doc, path, files);
+    const auto result = aerodex::SaveDocumentFile(doc, path, {&files});
     EXPECT_FALSE(result.ok) << static_cast<int>(op) << " #" << nth;
-    EXPECT_EQ(result.message, "Failed to save document.");
+    EXPECT_EQ(result.message, "Failed to save document. No space left on device.");
     EXPECT_EQ(Slurp(path), before);
     EXPECT_TRUE(OnlyTheLogIsInTheFolder());
   }
@@ -124,11 +124,12 @@ TEST_F(DocumentFileTest, ATooLargeLogIsRefusedAndNothingIsWritten) {
   EXPECT_FALSE(fs::exists(path));
 }
 
-TEST_F(DocumentFileTest, OpenReportsTheFrameworkMessages) {
+TEST_F(DocumentFileTest, OpenReportsTheFrameworkMessagesWithTheirReasons) {
   CAerodexDoc loaded(&port);
   EXPECT_EQ(aerodex::OpenDocumentFile(loaded, (dir / "missing.adx").string()).message,
-            "Failed to open document.");
-  EXPECT_EQ(aerodex::OpenDocumentFile(loaded, dir.string()).message, "Failed to open document.");
+            "Failed to open document. No such file or directory.");
+  EXPECT_EQ(aerodex::OpenDocumentFile(loaded, dir.string()).message,
+            "Failed to open document. Is a directory.");
   const std::string truncated = (dir / "short.adx").string();
   std::ofstream(truncated, std::ios::binary) << std::string(20, '\0');
   EXPECT_EQ(aerodex::OpenDocumentFile(loaded, truncated).message, "Unexpected file format.");

@@ -11,7 +11,7 @@
 #include "app/surface/qt_surface.h"
 #include "display/null_surface.h"
 #include "app/surface/surface_mapping.h"
-#include "model/file_layer.h"
+#include "model/atomic_write.h"
 
 namespace aerodex {
 namespace {
@@ -110,8 +110,8 @@ bool ExportLogPdf(CLogView& view, const std::string& path, std::string& error) {
     return false;
   }
   const std::string bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-  if (!WriteFileAtomically(path, bytes)) {
-    error = "Failed to write " + path + ".";
+  if (const FileResult written = WriteFileAtomically(path, bytes); !written.ok) {
+    error = "Failed to write " + path + ". " + written.message;
     return false;
   }
   return true;

@@ -1,0 +1,35 @@
+// CLogWriter: how an aerodex-cli command writes a log. The log is locked for
+// the command's whole run, so a window or another command working on it makes
+// this one refuse (exit 1, nothing written); the file must still be the one
+// found at locking time when the command saves, so no change made meanwhile
+// by a program that ignores the lock is lost; and the version a save replaces
+// is kept among the log's earlier versions.
+#pragma once
+
+#include <string>
+
+#include "model/backup_store.h"
+#include "model/document.h"
+#include "model/file_stamp.h"
+#include "model/log_lock.h"
+
+namespace aerodex::cli {
+
+class CLogWriter {
+ public:
+  // False, with the message printed, when another process holds the log.
+  bool Lock(const std::string& path);
+  // Saves atomically; false with the message printed on failure.
+  bool Save(const CAerodexDoc& doc);
+  bool SaveBytes(const std::string& bytes);
+
+ private:
+  bool Refused(const std::string& message) const;
+
+  std::string path_;
+  CLogLock lock_;
+  FileStamp lockedStamp_;
+  CBackupStore backups_;
+};
+
+}  // namespace aerodex::cli

@@ -1,0 +1,147 @@
+#include "model/atomic_write.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+#include "model/file_paths.h"
+#include "model/process_identity.h"
+
+namespace aerodex {
+namespace {
+
+constexpr const char* kSavingMark = ".saving-";
+
+std::string RandomHex() {
+  static std::mt19937_64 generator{std::random_device{}()};
+  char text[9];
+  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(generator()));
+  return text;
+}
+
+// The new file takes over the old one's permissions and, where the system
+// allows it, its owner and group.
+void CopyOwnership(int fd, const struct stat& old) {
+  ::fchmod(fd, old.st_mode & 07777);
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  }
+}
+
+// Makes the rename itself durable. Some file systems refuse to sync a
+// folder; the new file is complete and in place by then, so that is not a failure.
+void SyncFolder(CFileLayer& files, const std::string& folder) {
+  const int fd = files.Open(folder, O_RDONLY | O_DIRECTORY, 0);
+  if (fd < 0) return;
+  files.Fsync(fd);
+  files.Close(fd);
+}
+
+FileResult WriteTemporary(CFileLayer& files, int fd, const std::string& bytes) {
+  int error = 0;
+  if (!WriteAll(files, fd, bytes) || files.Fsync(fd) != 0) error = errno;
+  if (files.Close(fd) != 0 && error == 0) error = errno;
+  return error == 0 ? FileResult{} : FileResult::FromErrno(error);
+}
+
+// The process id inside a temporary file's name, or 0 when the name is not
+// one of ours: PREFIX + pid + '-' + hex, or the older NAME.saving-pid.
+pid_t OwnerOfTemporary(const std::string& name, const std::string& prefix,
+                       const std::string& olderPrefix) {
+  std::string rest;
+  if (name.rfind(prefix, 0) == 0) {
+    rest = name.substr(prefix.size());
+  } else if (name.rfind(olderPrefix, 0) == 0) {
+    rest = name.substr(olderPrefix.size());
+  } else {
+    return 0;
+  }
+  std::size_t digits = 0;
+  while (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9') ++digits;
+  if (digits == 0 || digits > 9) return 0;
+  const std::string tail = rest.substr(digits);
+  const bool newer = tail.size() == 9 && tail[0] == '-';
+  if (!newer && !tail.empty()) return 0;
+  return static_cast<pid_t>(std::stol(rest.substr(0, digits)));
+}
+
+}  // namespace
+
+std::string TemporaryPrefix(const std::string& target) {
+  // Room for the process id and the random part: "-" + 10 digits + "-" + 8 hex.
+  constexpr std::size_t kSuffixRoom = 20;
+  const std::size_t max = NameMaxOf(FolderOf(target));
+  return FitName(".", NameOf(target), kSavingMark, max > kSuffixRoom ? max - kSuffixRoom : max);
+}
+
+// A name no one else has; O_EXCL also refuses a link planted at the name.
+int CreateTemporaryBeside(CFileLayer& files, const std::string& target, mode_t mode,
+                          std::string& temp) {
+  const std::string folder = FolderOf(target);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string suffix = std::to_string(::getpid()) + '-' + RandomHex();
+    temp = folder + '/' + TemporaryPrefix(target) + suffix;
+    const int fd = files.Open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+void RemoveStaleTemporaries(const std::string& target) {
+  const std::string folder = FolderOf(target);
+  const std::string prefix = TemporaryPrefix(target);
+  const std::string olderPrefix = NameOf(target) + kSavingMark;
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* item = ::readdir(dir)) {
+    const pid_t owner = OwnerOfTemporary(item->d_name, prefix, olderPrefix);
+    if (owner > 0 && owner != ::getpid() && !IsProcessAlive(owner, 0)) {
+      ::unlinkat(::dirfd(dir), item->d_name, 0);
+    }
+  }
+  ::closedir(dir);
+}
+
+FileResult CheckReplaceable(const std::string& target) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0) return errno == ENOENT ? FileResult{} : FileResult::FromErrno();
+  if (!S_ISREG(info.st_mode)) return FileResult::Failure("It is not a regular file.");
+  // A log marked read-only is the user's word, even where the system would let
+  // the owner (or root) replace it.
+  if ((info.st_mode & 0222) == 0) return FileResult::Failure("The file is read-only.");
+  if (::access(target.c_str(), W_OK) != 0) return FileResult::FromErrno();
+  return {};
+}
+
+FileResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+                               const AtomicWriteOptions& options) {
+  CFileLayer& files = *options.files;
+  std::string target;
+  if (FileResult resolved = ResolveLinks(path, target); !resolved.ok) return resolved;
+  if (FileResult allowed = CheckReplaceable(target); !allowed.ok) return allowed;
+  RemoveStaleTemporaries(target);
+
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  std::string temp;
+  const int fd = CreateTemporaryBeside(files, target, replacing ? 0600 : 0666, temp);
+  if (fd < 0) return FileResult::FromErrno();
+  if (replacing) CopyOwnership(fd, old);
+  FileResult result = WriteTemporary(files, fd, bytes);
+  if (result.ok && replacing && options.beforeReplace) options.beforeReplace(target);
+  if (result.ok && files.Rename(temp, target) != 0) result = FileResult::FromErrno();
+  if (!result.ok) {
+    files.Unlink(temp);
+    return result;
+  }
+  SyncFolder(files, FolderOf(target));
+  return {};
+}
+
+}  // namespace aerodex

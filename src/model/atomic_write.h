@@ -1,0 +1,46 @@
+// Replacing a file so that it holds either its old content or all of the new
+// bytes, never a mixture, and so that nothing around it is harmed: the new
+// bytes go to a temporary file beside the real file (links followed, so a
+// linked log stays linked), created exclusively under a unique name that fits
+// the file system; it is synced, given the old file's mode and owner, and
+// renamed over the old file, and the folder is synced. Temporary files that
+// dead processes left beside the file are removed on the way.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "model/file_layer.h"
+#include "model/file_result.h"
+
+namespace aerodex {
+
+struct AtomicWriteOptions {
+  CFileLayer* files = &DefaultFileLayer();
+  // Called with the file about to be replaced, when there is one, once the new
+  // bytes are safely on disk and just before the rename: the moment to keep
+  // the old version. It cannot stop the write.
+  std::function<void(const std::string& target)> beforeReplace;
+};
+
+// On failure the temporary file is removed and the result names the reason
+// ("No space left on device.", "The file is read-only.").
+FileResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+                               const AtomicWriteOptions& options = {});
+
+// Whether the file at target may be replaced by this user: it must be a
+// regular file with a write permission and a writable folder.
+FileResult CheckReplaceable(const std::string& target);
+
+// The temporary files of processes that are gone, beside target, are deleted.
+void RemoveStaleTemporaries(const std::string& target);
+
+// The name every temporary file for target begins with.
+std::string TemporaryPrefix(const std::string& target);
+
+// Creates a new temporary file beside target, exclusively and without
+// following links, and names it in temp; the descriptor, or -1 with errno.
+int CreateTemporaryBeside(CFileLayer& files, const std::string& target, mode_t mode,
+                          std::string& temp);
+
+}  // namespace aerodex

@@ -1,0 +1,105 @@
+#include "model/file_paths.h"
+
+#include <climits>
+#include <cstdlib>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace aerodex {
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string AbsolutePath(const std::string& path) {
+  if (!path.empty() && path.front() == '/') return path;
+  char buffer[PATH_MAX];
+  if (!::getcwd(buffer, sizeof buffer)) return path;
+  return std::string(buffer) + '/' + path;
+}
+
+FileResult ResolveLinks(const std::string& path, std::string& target) {
+  target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return {};
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink(target.c_str(), buffer, sizeof buffer - 1);
+    if (n < 0) return FileResult::FromErrno();
+    const std::string link(buffer, static_cast<std::size_t>(n));
+    target = link.front() == '/' ? link : FolderOf(target) + '/' + link;
+  }
+  return FileResult::FromErrno(ELOOP);
+}
+
+std::size_t NameMaxOf(const std::string& folder) {
+  const long max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  return max > 0 ? static_cast<std::size_t>(max) : 255;
+}
+
+std::string StableHash(const std::string& bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : bytes) {
+    hash ^= c;
+    hash *= 1099511628211ull;
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
+std::string FitName(const std::string& prefix, const std::string& base, const std::string& suffix,
+                    std::size_t maxBytes) {
+  if (prefix.size() + base.size() + suffix.size() <= maxBytes) return prefix + base + suffix;
+  const std::string mark = "~" + StableHash(base).substr(0, 8);
+  const std::size_t fixed = prefix.size() + mark.size() + suffix.size();
+  std::size_t keep = maxBytes > fixed ? maxBytes - fixed : 0;
+  // Never end inside a UTF-8 sequence: file managers show such names badly.
+  while (keep > 0 && keep < base.size() && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) {
+    --keep;
+  }
+  return prefix + base.substr(0, keep) + mark + suffix;
+}
+
+namespace {
+
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) return entry->pw_dir;
+  return "/tmp";
+}
+
+// An XDG folder variable; relative values are invalid and ignored.
+std::string XdgFolder(const char* variable, const char* fallbackUnderHome) {
+  if (const char* value = std::getenv(variable); value && value[0] == '/') return value;
+  return HomeFolder() + fallbackUnderHome;
+}
+
+}  // namespace
+
+std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", "/.local/share"); }
+std::string UserStateFolder() { return XdgFolder("XDG_STATE_HOME", "/.local/state"); }
+
+FileResult MakeFolders(const std::string& folder) {
+  if (folder.empty() || folder == "/" || folder == ".") return {};
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) == 0) {
+    return S_ISDIR(info.st_mode) ? FileResult{} : FileResult::FromErrno(ENOTDIR);
+  }
+  if (FileResult parent = MakeFolders(FolderOf(folder)); !parent.ok) return parent;
+  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return FileResult::FromErrno();
+  return {};
+}
+
+}  // namespace aerodex

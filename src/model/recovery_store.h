@@ -1,0 +1,64 @@
+// Recovery after a crash. While a window holds unsaved changes, a snapshot
+// of its log (the .adx bytes, and beside them the log's path and the state
+// of its file when the work began) is kept in $XDG_STATE_HOME/aerodex/
+// recovery/, written atomically after every change and removed when the log
+// is saved, discarded or closed normally. A snapshot whose process is gone
+// was left by a crash, a kill or a power loss; the next start offers it.
+#pragma once
+
+#include <sys/types.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "model/file_result.h"
+#include "model/file_stamp.h"
+
+namespace aerodex {
+
+struct RecoverySnapshot {
+  std::string bytesPath;  // the snapshot: an ordinary .adx file
+  std::string infoPath;
+  std::string logPath;    // empty for an untitled log
+  FileStamp base;         // the log's file when the unsaved work began
+  std::time_t time = 0;   // when the snapshot was written
+  long timeNanoseconds = 0;
+};
+
+class CRecoveryStore {
+ public:
+  explicit CRecoveryStore(std::string folder = DefaultFolder());
+  static std::string DefaultFolder();
+  const std::string& Folder() const { return folder_; }
+
+  // Snapshots whose writer is no longer running, newest first.
+  std::vector<RecoverySnapshot> FindOrphans() const;
+  static void Discard(const RecoverySnapshot& snapshot);
+
+ private:
+  std::string folder_;
+};
+
+// The snapshot of one window. The destructor removes it: a normal end.
+class CRecoveryWriter {
+ public:
+  explicit CRecoveryWriter(std::string folder = CRecoveryStore::DefaultFolder());
+  ~CRecoveryWriter();
+  CRecoveryWriter(const CRecoveryWriter&) = delete;
+  CRecoveryWriter& operator=(const CRecoveryWriter&) = delete;
+
+  FileResult Write(const std::string& bytes, const std::string& logPath, const FileStamp& base);
+  void Remove();
+  bool HasSnapshot() const { return written_; }
+  const std::string& BytesPath() const { return bytesPath_; }
+
+ private:
+  std::string folder_;
+  std::string infoPath_;
+  std::string bytesPath_;
+  std::string writtenInfo_;
+  bool written_ = false;
+};
+
+}  // namespace aerodex
