@@ -29,6 +29,8 @@ run_suite() {
     failed=$((failed + 1))
     return
   fi
+  # The tests' own backup and recovery folders start empty on every run.
+  rm -rf "$dir"/tests/*/home
   (cd "$dir" && ctest -j "$jobs" --timeout 600) | tee "$log"
   local summary
   summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$log" | tail -n 1)

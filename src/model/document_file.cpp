@@ -42,7 +42,7 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
   write.files = options.files;
   if (options.backups) {
     const std::time_t now = options.now ? options.now : std::time(nullptr);
-    write.beforeReplace = [&](const std::string& target) {
+    write.beforeReplace = [&saved, &options, now](const std::string& target) {
       const FileResult kept = options.backups->Keep(target, now);
       if (!kept.ok) {
         saved.backupProblem = "The earlier version could not be kept in " +

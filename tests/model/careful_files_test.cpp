@@ -1,0 +1,87 @@
+// Saving and opening files the careful way: links followed, permissions
+// kept, read-only logs refused, long names, planted links, stale
+// temporaries, and files that are not logs refused at once.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "model/atomic_write.h"
+#include "model/file_layer.h"
+#include "support/scratch_folder.h"
+
+using aerodex::WriteFileAtomically;
+
+TEST(CarefulFilesTest, SavingThroughALinkWritesItsTargetAndKeepsTheLink) {
+  ScratchFolder dir;
+  std::filesystem::create_directory(dir / "synced");
+  Spit(dir / "synced/log.adx", "old");
+  ::chmod((dir / "synced/log.adx").c_str(), 0640);
+  std::filesystem::create_symlink("synced/log.adx", dir / "log.adx");
+
+  ASSERT_TRUE(WriteFileAtomically(dir / "log.adx", "new").ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "log.adx"));
+  EXPECT_EQ(Slurp(dir / "synced/log.adx"), "new");
+  struct stat info {};
+  ::stat((dir / "synced/log.adx").c_str(), &info);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+  // A dangling link gets its target created.
+  std::filesystem::create_symlink("synced/later.adx", dir / "later.adx");
+  ASSERT_TRUE(WriteFileAtomically(dir / "later.adx", "first").ok);
+  EXPECT_EQ(Slurp(dir / "synced/later.adx"), "first");
+}
+
+TEST(CarefulFilesTest, AReadOnlyLogIsRefusedWithItsReason) {
+  ScratchFolder dir;
+  Spit(dir / "log.adx", "kept");
+  ::chmod((dir / "log.adx").c_str(), 0444);
+  const auto result = WriteFileAtomically(dir / "log.adx", "lost");
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message, "The file is read-only.");
+  EXPECT_EQ(Slurp(dir / "log.adx"), "kept");
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"log.adx"});
+}
+
+TEST(CarefulFilesTest, ALongNameIsSavedAndItsTemporaryFits) {
+  ScratchFolder dir;
+  const std::string name = std::string(246, 'n') + ".adx";  // 250 characters
+  ASSERT_TRUE(WriteFileAtomically(dir / name, "one").ok);
+  ASSERT_TRUE(WriteFileAtomically(dir / name, "two").ok);
+  EXPECT_EQ(Slurp(dir / name), "two");
+  EXPECT_LE(aerodex::TemporaryPrefix(dir / name).size() + 20, 255u);
+}
+
+TEST(CarefulFilesTest, LinksPlantedAtTemporaryNamesAreNotFollowed) {
+  ScratchFolder dir;
+  Spit(dir / "log.adx", "old");
+  Spit(dir / "victim", "untouched");
+  // The name the older saves used, predictable from the process id.
+  std::filesystem::create_symlink(dir / "victim", dir / ("log.adx.saving-" + std::to_string(::getpid())));
+  ASSERT_TRUE(WriteFileAtomically(dir / "log.adx", "new").ok);
+  EXPECT_EQ(Slurp(dir / "victim"), "untouched");
+  EXPECT_EQ(Slurp(dir / "log.adx"), "new");
+}
+
+TEST(CarefulFilesTest, TemporariesOfEndedProcessesAreRemovedOthersKept) {
+  ScratchFolder dir;
+  const std::string log = dir / "log.adx";
+  const std::string dead = std::to_string(EndedProcessId());
+  const std::string prefix = aerodex::TemporaryPrefix(log);
+  Spit(dir / (prefix + dead + "-0badf00d"), "half");
+  Spit(dir / ("log.adx.saving-" + dead), "half, older kind");
+  Spit(dir / (prefix + "1-0badf00d"), "init is alive");
+  Spit(dir / "log.adx.saving-notes", "not ours");
+  ASSERT_TRUE(WriteFileAtomically(log, "new").ok);
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{prefix + "1-0badf00d", "log.adx",
+                                                   "log.adx.saving-notes"}));
+}
+
+TEST(CarefulFilesTest, OnlyRegularFilesAreRead) {
+  ScratchFolder dir;
+  ASSERT_EQ(::mkfifo((dir / "pipe.adx").c_str(), 0644), 0);
+  std::string bytes;
+  // Would wait for a writer for ever if opened the ordinary way.
+  EXPECT_EQ(aerodex::ReadWholeFile(dir / "pipe.adx", bytes).message, "It is not a regular file.");
+  EXPECT_EQ(aerodex::ReadWholeFile("/dev/null", bytes).message, "It is not a regular file.");
+  EXPECT_EQ(aerodex::ReadWholeFile(dir.Path().string(), bytes).message, "Is a directory.");
+  EXPECT_FALSE(WriteFileAtomically(dir / "pipe.adx", "x").ok);
+}

@@ -1,0 +1,57 @@
+#include "model/log_lock.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "model/process_identity.h"
+#include "support/scratch_folder.h"
+
+using aerodex::CLogLock;
+using Outcome = aerodex::CLogLock::Outcome;
+
+TEST(LogLockTest, OneHolderAtATimeNamedToTheOthers) {
+  ScratchFolder dir;
+  const std::string log = dir / "log.adx";
+  CLogLock first, second;
+  ASSERT_EQ(first.Acquire(log), Outcome::kAcquired);
+  EXPECT_TRUE(std::filesystem::exists(first.LockPath()));
+  ASSERT_EQ(second.Acquire(log), Outcome::kHeld);
+  EXPECT_EQ(second.Holder().process.pid, ::getpid());
+  EXPECT_EQ(second.Holder().process.user, aerodex::ThisProcess().user);
+  EXPECT_NE(second.Holder().Describe().find("process " + std::to_string(::getpid()) + ", since "),
+            std::string::npos);
+  first.Release();
+  EXPECT_FALSE(std::filesystem::exists(first.LockPath()));
+  EXPECT_EQ(second.Acquire(log), Outcome::kAcquired);
+}
+
+TEST(LogLockTest, ALinkedLogIsLockedBesideItsTarget) {
+  ScratchFolder dir;
+  std::filesystem::create_directory(dir / "real");
+  Spit(dir / "real/log.adx", "");
+  std::filesystem::create_symlink("real/log.adx", dir / "link.adx");
+  CLogLock viaLink, direct;
+  ASSERT_EQ(viaLink.Acquire(dir / "link.adx"), Outcome::kAcquired);
+  EXPECT_EQ(direct.Acquire(dir / "real/log.adx"), Outcome::kHeld);
+}
+
+TEST(LogLockTest, ALockLeftByACrashIsTakenOverWithoutAsking) {
+  ScratchFolder dir;
+  const std::string log = dir / "log.adx";
+  Spit(CLogLock::LockPathFor(log), "aerodex lock\nuser=someone\nhost=" +
+                                        aerodex::ThisProcess().host + "\npid=" +
+                                        std::to_string(EndedProcessId()) + "\nsince=1\n");
+  CLogLock lock;
+  EXPECT_EQ(lock.Acquire(log), Outcome::kAcquired);
+  CLogLock other;
+  ASSERT_EQ(other.Acquire(log), Outcome::kHeld);
+  EXPECT_EQ(other.Holder().process.pid, ::getpid());  // the new lock is ours
+}
+
+TEST(LogLockTest, ALongNameGetsALockThatFits) {
+  ScratchFolder dir;
+  const std::string log = dir / (std::string(250, 'x') + ".adx");
+  CLogLock lock;
+  ASSERT_EQ(lock.Acquire(log), Outcome::kAcquired);
+  EXPECT_LE(std::filesystem::path(lock.LockPath()).filename().string().size(), 255u);
+}
