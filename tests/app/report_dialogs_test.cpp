@@ -3,11 +3,14 @@
 // report, and the one OK button.
 #include "app/dialogs/report_dialogs.h"
 
+#include <QDateEdit>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/dialogs/log_check_dialog.h"
 #include "dialog_samples.h"
 
 using namespace aerodex;
@@ -81,6 +84,60 @@ class ReportDialogsTest : public QObject {
     QTest::keyClick(&dialog, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
+  }
+
+  void currencyDateAsksForTheDayChosenAndIsFixedWithoutARecompute() {
+    CCurrencyDlg report = samples::Currency();
+    report.asOf = {12, 6, 1998};
+    report.working = {{"Night Currency", {"Rule: 3 night landings.", "  6/1/1998 N738XL: 3"}}};
+    QList<QDate> asked;
+    CCurrencyDialog dialog(report, nullptr, [&](const LocalDate& day) {
+      asked << QDate(day.year, day.month, day.day);
+      CCurrencyDlg other = report;
+      other.night = "Not legal to carry passengers at night as of  9/10/1998";
+      other.working[0].lines[0] = "Rule: recomputed.";
+      return other;
+    });
+    QCOMPARE(dialog.AsOfEdit()->date(), QDate(1998, 6, 12));
+    QCOMPARE(dialog.AsOfEdit()->displayFormat(), QStringLiteral("M/d/yyyy"));
+    QVERIFY(dialog.WorkingText().contains(QStringLiteral("Night Currency\nRule: 3 night landings.")));
+    dialog.AsOfEdit()->setDate(QDate(1998, 9, 12));
+    QCOMPARE(asked, QList<QDate>{QDate(1998, 9, 12)});
+    QCOMPARE(dialog.Lines()[6], QStringLiteral("Not legal to carry passengers at night as of  9/10/1998"));
+    QVERIFY(dialog.WorkingText().contains(QStringLiteral("Rule: recomputed.")));
+    QVERIFY(!dialog.DetailsShown());
+    dialog.DetailsButton()->click();
+    QVERIFY(dialog.DetailsShown());
+    dialog.DetailsButton()->click();
+    QVERIFY(!dialog.DetailsShown());
+
+    CCurrencyDialog fixed(report);
+    QVERIFY(!fixed.AsOfEdit()->isEnabled());
+  }
+
+  void aircraftStatusListsDueMonthsAndAtMostEightBreaks() {
+    CAircraftStatsDlg status = samples::Status();
+    status.tachContinuity.assign(11, "Tachometer gap of 1.0 hours: ...");
+    CAircraftStatsDialog dialog(status);
+    const QStringList extra = dialog.ExtraLines();
+    QCOMPARE(extra.size(), 2 + 1 + 8 + 1);
+    QCOMPARE(extra[0], QString::fromStdString(status.annualDue));
+    QCOMPARE(extra[2], QString::fromStdString(status.currentTach));
+    QCOMPARE(extra.last(),
+             QStringLiteral("... and 3 more breaks; Statistics > Check Log lists them all."));
+    QCOMPARE(dialog.Lines().size(), 4);  // the four lines stay as they are
+  }
+
+  void logCheckWithoutFindingsSaysSoAndHidesTheList() {
+    CLogCheckDlg report;
+    report.flightsChecked = 12;
+    CLogCheckDialog dialog(report, {});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Check Log"));
+    QCOMPARE(dialog.Summary(), QStringLiteral("12 flights checked: nothing to question."));
+    QVERIFY(dialog.Findings()->isHidden());
+    report.flightsChecked = 0;
+    QCOMPARE(CLogCheckDialog(report, {}).Summary(),
+             QStringLiteral("The log holds no flight to check."));
   }
 };
 
