@@ -28,8 +28,15 @@ std::string AsOfText(const LocalDate& day) {
          std::to_string(day.year);
 }
 
+// The day as JSON readers expect it: "2000-06-15".
+std::string IsoDate(const LocalDate& day) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
+  return text;
+}
+
 std::string CurrencyJson(const CCurrencyDlg& report) {
-  std::string json = "{\n\"asOf\": " + JsonString(AsOfText(report.asOf)) + ",\n\"lines\": {";
+  std::string json = "{\n\"asOf\": " + JsonString(IsoDate(report.asOf)) + ",\n\"lines\": {";
   const char* comma = "";
   for (const NamedLine& line : SevenLines(report)) {
     json += std::string(comma) + "\n  " + JsonString(line.name) + ": " + JsonString(*line.text);

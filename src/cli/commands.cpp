@@ -27,7 +27,8 @@ const Command kCommands[] = {
      "medical classes 3, 2 and 1, flight review, IFR under the old and the new rules, night. "
      "A line that does not apply is printed empty. --now sets the local time to check at. "
      "--explain adds, after a blank line, the working behind each line (the dates, flights and "
-     "rule used) and a day-passenger estimate; --json prints the lines and the working as JSON.",
+     "rule used) and a day-passenger estimate; --json prints the day (asOf), the seven lines by "
+     "name and the working as JSON.",
      RunCurrency},
     {"status", "LOG.adx [--now \"YYYY-MM-DD HH:MM:SS\"] [--explain]",
      "Prints the maintenance status of every monitored aircraft in database order: its "

@@ -102,7 +102,7 @@ TEST_F(CliCurrencyTest, ExplainAndJsonGiveTheLinesWithTheirWorking) {
 
   const CliRun json = RunCli({"currency", path, "--json", "--now", "2000-06-15 12:00:00"});
   ASSERT_EQ(json.status, 0) << json.err;
-  EXPECT_EQ(json.out.rfind("{\n\"asOf\": \"6/15/2000\",\n\"lines\": {\n  \"medical1\": \"You may "
+  EXPECT_EQ(json.out.rfind("{\n\"asOf\": \"2000-06-15\",\n\"lines\": {\n  \"medical1\": \"You may "
                            "perform operations requiring a Class 3 Medical Certificate until  "
                            "3/31/2002\",\n  \"medical2\": \"\",",
                            0),

@@ -27,6 +27,15 @@ QString SummaryText(const CLogCheckDlg& report) {
          QStringLiteral(". Double-click a finding to show its flight.");
 }
 
+void FillList(QListWidget& list, const CLogCheckDlg& report) {
+  for (const CLogFinding& finding : report.findings) {
+    auto* item = new QListWidgetItem(FromCp1252(finding.text), &list);
+    item->setToolTip(item->text());  // the whole line, should the list be narrower
+    item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(finding.entryIndex));
+  }
+  list.setVisible(!report.findings.empty());
+}
+
 }  // namespace
 
 CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report,
@@ -43,12 +52,7 @@ CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report,
   findings_->setObjectName(QStringLiteral("findings"));
   findings_->setUniformItemSizes(true);  // a hostile log may give many thousands
   findings_->setMinimumSize(kListWidth, findings_->fontMetrics().lineSpacing() * kListRows);
-  for (const CLogFinding& finding : report.findings) {
-    auto* item = new QListWidgetItem(FromCp1252(finding.text), findings_);
-    item->setToolTip(item->text());  // the whole line, should the list be narrower
-    item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(finding.entryIndex));
-  }
-  findings_->setVisible(!report.findings.empty());
+  FillList(*findings_, report);
   connect(findings_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     if (showFlight_) showFlight_(static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong()));
   });
