@@ -75,6 +75,7 @@ inline CCurrencyDlg Currency() {
   c.oldIfr = "IFR currency will expire on  9/30/1998";
   c.newIfr = "Not legal to file IFR as of  3/31/1998";
   c.night = "May carry passengers at night until  6/12/1998";
+  c.asOf = {14, 3, 1998};
   return c;
 }
 
