@@ -24,8 +24,7 @@ std::vector<NamedLine> SevenLines(const CCurrencyDlg& lines) {
 }
 
 std::string AsOfText(const LocalDate& day) {
-  return std::to_string(day.month) + "/" + std::to_string(day.day) + "/" +
-         std::to_string(day.year);
+  return std::to_string(day.month) + "/" + std::to_string(day.day) + "/" + std::to_string(day.year);
 }
 
 // The day as JSON readers expect it: "2000-06-15".
@@ -45,8 +44,8 @@ std::string CurrencyJson(const CCurrencyDlg& report) {
   json += "\n},\n\"working\": [";
   comma = "";
   for (const CWorkingSection& section : report.working) {
-    json += std::string(comma) + "\n  {\"heading\": " + JsonString(section.heading) +
-            ", \"lines\": [";
+    json +=
+        std::string(comma) + "\n  {\"heading\": " + JsonString(section.heading) + ", \"lines\": [";
     const char* between = "";
     for (const std::string& line : section.lines) {
       json += std::string(between) + "\n    " + JsonString(line);

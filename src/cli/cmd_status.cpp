@@ -13,8 +13,8 @@ void PrintLine(std::FILE* out, const std::string& cp1252) {
 }
 
 void PrintReport(std::FILE* out, const CAircraftStatsDlg& report, bool explain) {
-  for (const std::string* line : {&report.nNumber, &report.oilChange, &report.annual,
-                                  &report.tboHours, &report.tboMonths}) {
+  for (const std::string* line :
+       {&report.nNumber, &report.oilChange, &report.annual, &report.tboHours, &report.tboMonths}) {
     PrintLine(out, *line);
   }
   if (!explain) return;

@@ -40,10 +40,11 @@ std::string NightLine(const CAerodexDoc& doc, long third, std::time_t now, const
                    : "You have never been legal to carry passengers at night";
   }
   const NinetyDays days = NinetyDaysFrom(doc.Entry(static_cast<std::size_t>(third)), now, local);
-  const char* phrase = student ? (days.lapsed ? "Student Pilot: Night solo illegal as of "
-                                              : "Student Pilot: Night solo legal if CFI endorsed until ")
-                               : (days.lapsed ? "Not legal to carry passengers at night as of "
-                                              : "May carry passengers at night until ");
+  const char* phrase =
+      student ? (days.lapsed ? "Student Pilot: Night solo illegal as of "
+                             : "Student Pilot: Night solo legal if CFI endorsed until ")
+              : (days.lapsed ? "Not legal to carry passengers at night as of "
+                             : "May carry passengers at night until ");
   return DatedLine(phrase, days.until);
 }
 

@@ -19,13 +19,13 @@ CWorkingSection MedicalWorking(const CPilotInfo& pilot, const std::tm& local, Mo
   CWorkingSection section{"Medical Currency", {}};
   const MonthIndex exam = MedicalExamMonth(pilot);
   const std::int64_t age = AgeByYears(pilot, local);
-  section.lines.push_back(Format("Medical examination: %s, class %d.", IndexText(exam).c_str(),
-                                 pilot.medicalClass));
-  section.lines.push_back(Format(
-      "Age by the difference of the years: %lld - %d = %lld (the birth month is not "
-      "considered), so a class 3 medical lasts %d months (36 up to 40, 24 after).",
-      static_cast<long long>(local.tm_year) + 1900, pilot.birthYear, static_cast<long long>(age),
-      ThirdClassMonths(age)));
+  section.lines.push_back(
+      Format("Medical examination: %s, class %d.", IndexText(exam).c_str(), pilot.medicalClass));
+  section.lines.push_back(
+      Format("Age by the difference of the years: %lld - %d = %lld (the birth month is not "
+             "considered), so a class 3 medical lasts %d months (36 up to 40, 24 after).",
+             static_cast<long long>(local.tm_year) + 1900, pilot.birthYear,
+             static_cast<long long>(age), ThirdClassMonths(age)));
   section.lines.push_back(MedicalClassLine(3, exam, ThirdClassMonths(age), today));
   if (pilot.medicalClass < 3) section.lines.push_back(MedicalClassLine(2, exam, 12, today));
   if (pilot.medicalClass == 1) section.lines.push_back(MedicalClassLine(1, exam, 6, today));
@@ -46,10 +46,9 @@ CWorkingSection BfrWorking(const CPilotInfo& pilot, MonthIndex today) {
   }
   const MonthIndex expiry = BfrExpiry(pilot);
   section.lines.push_back(Format(
-      "Flight review: %s + 24 months = %s, due on %s, so %s in %s.",
-      IndexText(expiry - 24).c_str(), IndexText(expiry).c_str(),
-      DateText(EndOfMonth(expiry)).c_str(), expiry < today ? "overdue" : "still current",
-      IndexText(today).c_str()));
+      "Flight review: %s + 24 months = %s, due on %s, so %s in %s.", IndexText(expiry - 24).c_str(),
+      IndexText(expiry).c_str(), DateText(EndOfMonth(expiry)).c_str(),
+      expiry < today ? "overdue" : "still current", IndexText(today).c_str()));
   return section;
 }
 
@@ -86,28 +85,28 @@ void IfrExpiryLines(const CAerodexDoc& doc, MonthIndex rulesMet, MonthIndex toda
   lines.push_back(check == 0 ? std::string("No instrument competency check recorded: C = 0.")
                              : "Instrument competency check: C = " + IndexText(check) + ".");
   const MonthIndex expiry = IfrExpiry(pilot, rulesMet);
-  lines.push_back(Format("max(C, Q) + 6 = %s + 6 = %s, ending %s.",
-                         IndexText(expiry - 6).c_str(), IndexText(expiry).c_str(),
-                         DateText(EndOfMonth(expiry)).c_str()));
+  lines.push_back(Format("max(C, Q) + 6 = %s + 6 = %s, ending %s.", IndexText(expiry - 6).c_str(),
+                         IndexText(expiry).c_str(), DateText(EndOfMonth(expiry)).c_str()));
   const bool current = expiry > today;
-  lines.push_back(Format("Test: %s is %s %s, the month of the date, so %s (the expiry month "
-                         "itself counts as lapsed).",
-                         IndexText(expiry).c_str(), current ? "after" : "not after",
-                         IndexText(today).c_str(),
-                         current ? ("current until " + DateText(EndOfMonth(expiry))).c_str()
-                                 : "not legal to file IFR"));
+  lines.push_back(
+      Format("Test: %s is %s %s, the month of the date, so %s (the expiry month "
+             "itself counts as lapsed).",
+             IndexText(expiry).c_str(), current ? "after" : "not after", IndexText(today).c_str(),
+             current ? ("current until " + DateText(EndOfMonth(expiry))).c_str()
+                     : "not legal to file IFR"));
 }
 
 CWorkingSection IfrWorking(const CAerodexDoc& doc, const BackwardScan& scan, MonthIndex today,
                            bool oldRules) {
-  CWorkingSection section{oldRules ? "IFR Currency (Pre-Aug. 4, 1997 Rules)"
-                                   : "IFR Currency (Post-Aug. 4, 1997 Rules)",
-                          {}};
+  CWorkingSection section{
+      oldRules ? "IFR Currency (Pre-Aug. 4, 1997 Rules)" : "IFR Currency (Post-Aug. 4, 1997 Rules)",
+      {}};
   auto& lines = section.lines;
   if (!HasInstrumentPrivileges(doc.pilot)) {
-    lines.push_back("None of airline transport pilot, flight instructor, instrument rating "
-                    "(airplane) or instrument rating (helicopter) is recorded: the IFR lines do "
-                    "not apply.");
+    lines.push_back(
+        "None of airline transport pilot, flight instructor, instrument rating "
+        "(airplane) or instrument rating (helicopter) is recorded: the IFR lines do "
+        "not apply.");
     return section;
   }
   lines.push_back(oldRules ? "Rule: 6 hours of actual or simulated instrument time and 6 "
@@ -120,8 +119,8 @@ CWorkingSection IfrWorking(const CAerodexDoc& doc, const BackwardScan& scan, Mon
     lines.push_back("Flights, newest first, until the rule was met:");
     ListIfrFlights(doc, metAt, oldRules, lines);
     const CAerodexEntry& met = doc.Entry(static_cast<std::size_t>(metAt));
-    lines.push_back("Met with the flight of " + FlightLabel(met) + ": Q = " +
-                    IndexText(EntryMonth(met)) + ".");
+    lines.push_back("Met with the flight of " + FlightLabel(met) +
+                    ": Q = " + IndexText(EntryMonth(met)) + ".");
   } else if (oldRules) {
     lines.push_back(Format("Never met: the whole log holds %.1f hours and %s, so Q = 0.",
                            scan.instrumentHours,

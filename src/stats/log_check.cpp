@@ -21,8 +21,9 @@ class FindingList {
 
   void Add(std::size_t index, const std::string& what) {
     const CAerodexEntry& e = doc_.Entry(index);
-    found_.push_back({index, Format("%d/%d/%d #%d N%s: ", e.month, e.day, e.year,
-                                    e.flightNumber, e.nNumber.c_str()) + what});
+    found_.push_back({index, Format("%d/%d/%d #%d N%s: ", e.month, e.day, e.year, e.flightNumber,
+                                    e.nNumber.c_str()) +
+                                 what});
   }
   // In log order; a flight's own findings keep the order they were found in.
   std::vector<CLogFinding> Sorted() {
@@ -45,8 +46,8 @@ void CheckFormRules(const CAerodexDoc& doc, std::size_t i, FindingList& list) {
                        e.endTach));
   }
   if (HasApproachesWithoutInstrumentTime(e)) {
-    list.Add(i, Format("%d approaches logged without any actual or simulated IMC",
-                       e.ApproachCount()));
+    list.Add(i,
+             Format("%d approaches logged without any actual or simulated IMC", e.ApproachCount()));
   }
   if (InstrumentTimeExceedsTotal(e)) {
     list.Add(i, Format("simulated and actual IMC (%.1f h) exceed the total hours (%.1f h)",
@@ -104,7 +105,8 @@ void CheckTwins(const CAerodexDoc& doc, FindingList& list) {
     const auto [seen, added] = first.try_emplace(TwinKey(doc.Entry(i)), i);
     if (added) continue;
     list.Add(i, Format("looks entered twice: same date, aircraft, airports and hours as flight "
-                       "#%d", doc.Entry(seen->second).flightNumber));
+                       "#%d",
+                       doc.Entry(seen->second).flightNumber));
   }
 }
 
@@ -147,6 +149,5 @@ void ShowFlight(CAerodexDoc& doc, std::size_t index) {
 
 void OnCheckLog(CAerodexDoc& doc, CInteractionPort& port) {
   const CLogCheckDlg report = aerodex::stats::CheckLog(doc);
-  port.ShowLogCheck(report,
-                    [&doc](std::size_t index) { aerodex::stats::ShowFlight(doc, index); });
+  port.ShowLogCheck(report, [&doc](std::size_t index) { aerodex::stats::ShowFlight(doc, index); });
 }

@@ -39,8 +39,8 @@ long ListLandings(const CAerodexDoc& doc, LandingCount count, const char* one, c
 
 // Whole calendar days from one local date to another.
 long long DaysBetween(const CAerodexEntry& flight, const LocalDate& to) {
-  const double seconds = std::difftime(
-      LocalNoon(to), LocalNoon({flight.day, flight.month, flight.year}));
+  const double seconds =
+      std::difftime(LocalNoon(to), LocalNoon({flight.day, flight.month, flight.year}));
   return std::llround(seconds / 86400.0);
 }
 
@@ -69,7 +69,8 @@ CWorkingSection NightWorking(const CAerodexDoc& doc, std::time_t now) {
                           : "Rule for passengers at night: 3 night landings within the 90 days "
                             "before the date.");
   std::int64_t total = 0;
-  const long third = ListLandings(doc, NightLandings, "night landing", "night landings", lines, total);
+  const long third =
+      ListLandings(doc, NightLandings, "night landing", "night landings", lines, total);
   if (third < 0) {
     lines.push_back("Never met: the whole log holds " +
                     Counted(total, "night landing", "night landings") + ".");
@@ -79,8 +80,9 @@ CWorkingSection NightWorking(const CAerodexDoc& doc, std::time_t now) {
                    lines);
   }
   lines.push_back("Assumption: take-offs are not recorded: night landings are counted alone.");
-  lines.push_back("Assumption: full-stop landings are not recorded, so every night landing "
-                  "counts.");
+  lines.push_back(
+      "Assumption: full-stop landings are not recorded, so every night landing "
+      "counts.");
   lines.push_back("Category, class and aircraft play no part.");
   return section;
 }
@@ -88,9 +90,10 @@ CWorkingSection NightWorking(const CAerodexDoc& doc, std::time_t now) {
 CWorkingSection DayPassengerWorking(const CAerodexDoc& doc, std::time_t now) {
   CWorkingSection section{"Day Passengers (Estimate)", {}};
   auto& lines = section.lines;
-  lines.push_back("An estimate from the log's data, not one of the seven lines: 3 landings of "
-                  "any kind within the 90 days before the date, the landings standing in for "
-                  "the take-offs the log does not record.");
+  lines.push_back(
+      "An estimate from the log's data, not one of the seven lines: 3 landings of "
+      "any kind within the 90 days before the date, the landings standing in for "
+      "the take-offs the log does not record.");
   std::int64_t total = 0;
   const long third = ListLandings(doc, AllLandings, "landing", "landings", lines, total);
   if (third < 0) {

@@ -51,10 +51,11 @@ std::vector<TachBreak> FindTachBreaks(const CAerodexDoc& doc, const std::string&
 std::string TachBreakText(const CAerodexDoc& doc, const TachBreak& found) {
   const CAerodexEntry& before = doc.Entry(found.previous);
   const CAerodexEntry& after = doc.Entry(found.next);
-  return Format("Tachometer %s of %.1f hours: the flight of %d/%d/%d ended at %.1f, the flight "
-                "of %d/%d/%d started at %.1f.",
-                found.gap > 0 ? "gap" : "overlap", std::fabs(found.gap), before.month, before.day,
-                before.year, before.endTach, after.month, after.day, after.year, after.startTach);
+  return Format(
+      "Tachometer %s of %.1f hours: the flight of %d/%d/%d ended at %.1f, the flight "
+      "of %d/%d/%d started at %.1f.",
+      found.gap > 0 ? "gap" : "overlap", std::fabs(found.gap), before.month, before.day,
+      before.year, before.endTach, after.month, after.day, after.year, after.startTach);
 }
 
 }  // namespace aerodex::stats

@@ -167,7 +167,8 @@ TEST_F(AircraftStatusTest, DueMonthsAgreeWithTheLinesAbove) {
   airplane.lastAnnualMonth = 0;  // never given
   airplane.tbo = 1000;           // already passed
   const CAircraftStatsDlg passed = Status(airplane, "2001-01-02 08:00:00");
-  EXPECT_EQ(passed.annualDue, "No date of the last annual inspection is recorded for this aircraft.");
+  EXPECT_EQ(passed.annualDue,
+            "No date of the last annual inspection is recorded for this aircraft.");
   EXPECT_EQ(passed.tboDue, "The engine has reached its TBO.");
 }
 

@@ -3,12 +3,12 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "app/dialogs/report_dialogs.h"
@@ -85,8 +85,9 @@ void CCurrencyDialog::AddAsOfRow() {
   const QDate shown = ToQDate(report_.asOf);
   if (shown.isValid()) asOf_->setDate(shown);
   asOf_->setEnabled(static_cast<bool>(recompute_));
-  asOf_->setToolTip(QStringLiteral("The day to check: a later day tells whether you will still "
-                                   "be current then."));
+  asOf_->setToolTip(
+      QStringLiteral("The day to check: a later day tells whether you will still "
+                     "be current then."));
   label->setBuddy(asOf_);
   row->addWidget(label);
   row->addWidget(asOf_);
