@@ -1,5 +1,6 @@
 // The currency check and the maintenance status on a log of 65,535 flights
-// (the most a log file can hold). Target: the currency check in 10 ms or less.
+// (the most a log file can hold). Target: the currency check, with its
+// working, in 10 ms or less; the log check in 100 ms or less.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include "sample_log.h"
 #include "stats/aircraft_status.h"
 #include "stats/currency.h"
+#include "stats/log_check.h"
 
 namespace {
 
@@ -58,6 +60,13 @@ void BM_MonitoredStatus(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MonitoredStatus)->Unit(benchmark::kMillisecond);
+
+// Every flight through every check, the whole log at once.
+void BM_CheckLog(benchmark::State& state) {
+  const auto doc = SampleLog();
+  for (auto _ : state) benchmark::DoNotOptimize(aerodex::stats::CheckLog(*doc));
+}
+BENCHMARK(BM_CheckLog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -31,6 +31,9 @@ class CAppPort : public CInteractionPort {
   bool ShowPilotForm(CPilotInfoDlg& form) override;
   void ShowCurrency(const CCurrencyDlg& report) override;
   void ShowAircraftStatus(const CAircraftStatsDlg& report) override;
+  void ShowCurrencyCheck(const CCurrencyDlg& report, const CCurrencyAsOf& recompute) override;
+  void ShowLogCheck(const CLogCheckDlg& report,
+                    const std::function<void(std::size_t)>& showFlight) override;
   bool ChooseImportFile(std::string& path) override;
 
  private:

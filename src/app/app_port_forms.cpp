@@ -4,6 +4,7 @@
 #include "app/app_port.h"
 #include "app/dialogs/aircraft_dialog.h"
 #include "app/dialogs/entry_dialog.h"
+#include "app/dialogs/log_check_dialog.h"
 #include "app/dialogs/nnumber_dialogs.h"
 #include "app/dialogs/pilot_dialog.h"
 #include "app/dialogs/report_dialogs.h"
@@ -41,6 +42,17 @@ bool CAppPort::ShowPilotForm(CPilotInfoDlg& form) {
 
 void CAppPort::ShowCurrency(const CCurrencyDlg& report) {
   CCurrencyDialog dialog(report, parent_);
+  dialog.exec();
+}
+
+void CAppPort::ShowCurrencyCheck(const CCurrencyDlg& report, const CCurrencyAsOf& recompute) {
+  CCurrencyDialog dialog(report, parent_, recompute);
+  dialog.exec();
+}
+
+void CAppPort::ShowLogCheck(const CLogCheckDlg& report,
+                            const std::function<void(std::size_t)>& showFlight) {
+  CLogCheckDialog dialog(report, showFlight, parent_);
   dialog.exec();
 }
 

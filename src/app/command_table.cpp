@@ -55,6 +55,10 @@ constexpr std::array kCommands = {
     "and overhaul."},
   CommandInfo{ID_USAGE_PATTERNS, "&Usage Patterns", "Flying trends\nFlying trends", nullptr,
     "Flying trends. Not available in this version."},
+  CommandInfo{ID_CHECK_LOG, "Check &Log...", "Check every flight of the log for likely mistakes\nCheck Log",
+    nullptr, "Checks every flight against the entry form's rules, and the whole log for flights "
+    "entered twice, tachometer gaps and overlaps, and hours above the hours they are part of. "
+    "Double-click a finding to show its flight."},
   CommandInfo{ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr,
     "Shows or hides the row of buttons under the menus."},
   CommandInfo{ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr,
@@ -110,7 +114,8 @@ constexpr std::array kAerodexMenu = {
 constexpr std::array kAircraftMenu = {
   int{ID_NEW_AIRCRAFT}, int{ID_EDIT_AIRCRAFT}, int{ID_DELETE_AIRCRAFT}};
 constexpr std::array kStatisticsMenu = {
-  int{ID_CHECK_CURRENCY}, int{ID_AIRCRAFT_STATUS}, int{ID_USAGE_PATTERNS}};
+  int{ID_CHECK_CURRENCY}, int{ID_AIRCRAFT_STATUS}, int{ID_USAGE_PATTERNS},
+  kSeparator, int{ID_CHECK_LOG}};
 constexpr std::array kViewMenu = {
   int{ID_VIEW_TOOLBAR}, int{ID_VIEW_STATUS_BAR}, kSeparator,
   int{ID_VIEW_ALL_ENTRIES}, int{ID_VIEW_GROUP_BY_NNUMBER}, int{ID_VIEW_GROUP_BY_MAKE},

@@ -19,6 +19,7 @@
 #include "import/text_import.h"
 #include "stats/aircraft_status.h"
 #include "stats/currency.h"
+#include "stats/log_check.h"
 
 namespace aerodex {
 
@@ -60,6 +61,7 @@ void CMainFrame::RegisterEditingCommands() {
   r.SetHandler(ID_DELETE_AIRCRAFT, {[this] { OnDeleteAircraft(doc_, port_); }, hasAircraft});
   r.SetHandler(ID_CHECK_CURRENCY, {[this] { OnCheckCurrency(doc_, port_); }});
   r.SetHandler(ID_AIRCRAFT_STATUS, {[this] { OnAircraftStatus(doc_, port_); }});
+  r.SetHandler(ID_CHECK_LOG, {[this] { OnCheckLog(doc_, port_); }});
   // A double click on the selected flight is Edit Entry, with its rule.
   view_->SetEditEntryHandler([this] { router_->Execute(ID_EDIT_ENTRY); });
 }

@@ -53,6 +53,8 @@ struct NowOption {
   std::string error;
 };
 NowOption TakeNowOption(Args args);
+// Removes every flag from args; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const char* flag);
 
 int RunDump(Args args, std::FILE* out);
 int RunResave(Args args, std::FILE* out);
@@ -62,6 +64,7 @@ int RunStatus(Args args, std::FILE* out);
 int RunImport(Args args, std::FILE* out);
 int RunBackups(Args args, std::FILE* out);
 int RunRestore(Args args, std::FILE* out);
+int RunCheck(Args args, std::FILE* out);
 // Built only with the Qt surface (AERODEX_HAVE_PDF).
 int RunPdf(Args args, std::FILE* out);
 

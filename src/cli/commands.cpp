@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <iostream>
@@ -21,16 +22,27 @@ const Command kCommands[] = {
      "Writes one row per flight in log order, after a header row of field names (RFC 4180, "
      "UTF-8), to OUT.csv or to standard output.",
      RunCsv},
-    {"currency", "LOG.adx [--now \"YYYY-MM-DD HH:MM:SS\"]",
+    {"currency", "LOG.adx [--now \"YYYY-MM-DD HH:MM:SS\"] [--explain | --json]",
      "Prints the currency check as seven lines, in the order of the Currency Check form: "
      "medical classes 3, 2 and 1, flight review, IFR under the old and the new rules, night. "
-     "A line that does not apply is printed empty. --now sets the local time to check at.",
+     "A line that does not apply is printed empty. --now sets the local time to check at. "
+     "--explain adds, after a blank line, the working behind each line (the dates, flights and "
+     "rule used) and a day-passenger estimate; --json prints the day (asOf), the seven lines by "
+     "name and the working as JSON.",
      RunCurrency},
-    {"status", "LOG.adx [--now \"YYYY-MM-DD HH:MM:SS\"]",
+    {"status", "LOG.adx [--now \"YYYY-MM-DD HH:MM:SS\"] [--explain]",
      "Prints the maintenance status of every monitored aircraft in database order: its "
      "N-Number, then the oil-change, annual, TBO hours and TBO months lines, with a blank line "
-     "between aircraft. Fails when no aircraft is monitored.",
+     "between aircraft. Fails when no aircraft is monitored. --explain adds under each "
+     "aircraft's lines the months the annual and TBO fall due, the flight that gave the current "
+     "tachometer reading and every break in the tachometer's continuity.",
      RunStatus},
+    {"check", "LOG.adx",
+     "Checks every flight against the entry form's plausibility rules and the whole log for "
+     "flights that look entered twice, tachometer gaps and overlaps, and hours above the hours "
+     "they are part of. Prints one finding a line, in log order, and a count on standard error. "
+     "Exit status 0 when nothing was found, 1 when something was (or the log cannot be read).",
+     RunCheck},
     {"import", "LOG.adx OLD.aerodex [-o OUT.adx]",
      "Appends the flights of an older version's text log to LOG.adx (a new log when it does not "
      "exist) and saves the result atomically to OUT.adx, or to LOG.adx itself. Aircraft missing "
@@ -158,6 +170,13 @@ NowOption TakeNowOption(Args args) {
     }
   }
   return option;
+}
+
+bool TakeFlag(std::vector<std::string>& args, const char* flag) {
+  const auto kept = std::remove(args.begin(), args.end(), flag);
+  const bool found = kept != args.end();
+  args.erase(kept, args.end());
+  return found;
 }
 
 }  // namespace aerodex::cli

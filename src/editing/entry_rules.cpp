@@ -9,23 +9,18 @@
 
 namespace {
 
-// Hours are typed in decimals that binary doubles hold only nearly: 0.2 plus
-// 0.1 computes a hair above 0.3. A sum is "greater" than a limit only when
-// it exceeds it by more than this.
 constexpr double kHoursTolerance = 1e-9;
-
-bool HoursExceed(double hours, double limit) { return hours > limit + kHoursTolerance; }
 
 double InstrumentHours(const CAerodexEntry& e) {
   return e.simulatedInstrument + e.actualInstrument;
 }
 
 std::optional<std::string> CheckReadingsAndInstrumentTime(const CAerodexEntry& e) {
-  if (!TachometerReadingsPass(e.startTach, e.endTach)) return "Tachometer Readings not updated";
-  if (e.ApproachCount() > 0 && InstrumentHours(e) < 0.1) {
+  if (BreaksTachometerRule(e)) return "Tachometer Readings not updated";
+  if (HasApproachesWithoutInstrumentTime(e)) {
     return "Approaches logged without any actual or simulated IMC";
   }
-  if (HoursExceed(InstrumentHours(e), e.TotalHours())) {
+  if (InstrumentTimeExceedsTotal(e)) {
     return "Simulated and actual IMC hours exceed total hours flown!";
   }
   return std::nullopt;
@@ -34,7 +29,7 @@ std::optional<std::string> CheckReadingsAndInstrumentTime(const CAerodexEntry& e
 std::optional<std::string> AssumeMissingHours(const CAerodexEntry& e, CEntryDlg& form,
                                               CEntryRunFlags& flags) {
   const double total = e.TotalHours();
-  if (e.picHours + e.dualHours < 0.01) {
+  if (LacksPicAndDual(e)) {
     form.picHours = total;
     return "No hours for PIC/Dual. Assuming " + aerodex::FormatFixed(total, 1) + " hours";
   }
@@ -49,14 +44,42 @@ std::optional<std::string> AssumeMissingHours(const CAerodexEntry& e, CEntryDlg&
 }
 
 std::optional<std::string> CheckRequiredFields(const CAerodexEntry& e) {
-  if (e.departure.empty()) return "No departure airport ID entered!";
-  if (e.arrival.empty()) return "No arrival airport ID entered!";
-  if (e.remarks.empty()) return "No flight description entered!";
-  if (e.TotalHours() < 0.01) return "You must enter day/night hours";
+  if (LacksDeparture(e)) return "No departure airport ID entered!";
+  if (LacksArrival(e)) return "No arrival airport ID entered!";
+  if (LacksDescription(e)) return "No flight description entered!";
+  if (LacksHours(e)) return "You must enter day/night hours";
   return std::nullopt;
 }
 
 }  // namespace
+
+bool HoursExceed(double hours, double limit) { return hours > limit + kHoursTolerance; }
+
+bool BreaksTachometerRule(const CAerodexEntry& e) {
+  return !TachometerReadingsPass(e.startTach, e.endTach);
+}
+
+bool HasApproachesWithoutInstrumentTime(const CAerodexEntry& e) {
+  return e.ApproachCount() > 0 && InstrumentHours(e) < 0.1;
+}
+
+bool InstrumentTimeExceedsTotal(const CAerodexEntry& e) {
+  return HoursExceed(InstrumentHours(e), e.TotalHours());
+}
+
+bool LacksPicAndDual(const CAerodexEntry& e) { return e.picHours + e.dualHours < 0.01; }
+bool LacksDeparture(const CAerodexEntry& e) { return e.departure.empty(); }
+bool LacksArrival(const CAerodexEntry& e) { return e.arrival.empty(); }
+bool LacksDescription(const CAerodexEntry& e) { return e.remarks.empty(); }
+bool LacksHours(const CAerodexEntry& e) { return e.TotalHours() < 0.01; }
+
+bool LacksLanding(const CAerodexEntry& e, const CAirplane& airplane) {
+  return static_cast<long long>(e.dayLandings) + e.nightLandings == 0 && !airplane.isSimulator;
+}
+
+bool NightWithoutNightLanding(const CAerodexEntry& e) {
+  return e.nightHours > 0.1 && e.nightLandings == 0;
+}
 
 bool TachometerReadingsPass(double startTach, double endTach) {
   if (startTach == 0 && endTach == 0) return true;
@@ -72,12 +95,11 @@ std::optional<std::string> CheckFlightRules(const CAerodexEntry& entry, CEntryDl
 
 std::optional<std::string> CheckLandingRules(const CAerodexEntry& entry, const CAirplane& airplane,
                                              CEntryDlg& form, CEntryRunFlags& flags) {
-  if (static_cast<long long>(entry.dayLandings) + entry.nightLandings == 0 &&
-      !airplane.isSimulator && !flags.landingWarningShown) {
+  if (LacksLanding(entry, airplane) && !flags.landingWarningShown) {
     flags.landingWarningShown = true;
     return "Flight without landing?";
   }
-  if (entry.nightHours > 0.1 && entry.nightLandings == 0 && !flags.nightLandingWarningShown) {
+  if (NightWithoutNightLanding(entry) && !flags.nightLandingWarningShown) {
     flags.nightLandingWarningShown = true;
     // One of the day landings is taken to be the night landing. With no day
     // landing to move the counts stay as they are: a count never goes below

@@ -19,6 +19,26 @@ struct CEntryRunFlags {
   bool nightLandingWarningShown = false;
 };
 
+// Each plausibility rule as a test of a stored flight: true when the flight
+// breaks it. The form applies them in its order and stops at the first; the
+// log check applies every one of them to every flight.
+bool BreaksTachometerRule(const CAerodexEntry& entry);
+bool HasApproachesWithoutInstrumentTime(const CAerodexEntry& entry);
+bool InstrumentTimeExceedsTotal(const CAerodexEntry& entry);
+bool LacksPicAndDual(const CAerodexEntry& entry);
+bool LacksDeparture(const CAerodexEntry& entry);
+bool LacksArrival(const CAerodexEntry& entry);
+bool LacksDescription(const CAerodexEntry& entry);
+bool LacksHours(const CAerodexEntry& entry);
+// A simulator session needs no landing.
+bool LacksLanding(const CAerodexEntry& entry, const CAirplane& airplane);
+bool NightWithoutNightLanding(const CAerodexEntry& entry);
+
+// Hours are typed in decimals that binary doubles hold only nearly: 0.2 plus
+// 0.1 computes a hair above 0.3. A sum is "greater" than a limit only when it
+// exceeds it by more than a tolerance far below a tenth.
+bool HoursExceed(double hours, double limit);
+
 // The rules from the tachometer check to the day/night hours check, in order.
 std::optional<std::string> CheckFlightRules(const CAerodexEntry& entry, CEntryDlg& form,
                                             CEntryRunFlags& flags);

@@ -6,8 +6,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "model/clock.h"
 #include "model/prompt_port.h"
 
 class CEntryDlg;
@@ -16,14 +20,41 @@ class CNNumberDlg;
 class CSelectAircraftDlg;
 class CPilotInfoDlg;
 
-// The seven lines of the currency check, top to bottom.
-struct CCurrencyDlg {
-  std::string medical1, medical2, medical3, bfr, oldIfr, newIfr, night;
+// One part of a report's working: a heading and its lines. A line that
+// begins with two blanks belongs to a list under the line before it.
+struct CWorkingSection {
+  std::string heading;
+  std::vector<std::string> lines;
 };
 
-// One monitored aircraft's maintenance report.
+// The seven lines of the currency check, top to bottom; then the day they
+// were computed for and the working behind them, part by part.
+struct CCurrencyDlg {
+  std::string medical1, medical2, medical3, bfr, oldIfr, newIfr, night;
+  aerodex::LocalDate asOf;
+  std::vector<CWorkingSection> working;
+};
+
+// The currency report recomputed for another day (the form's "As of" date).
+using CCurrencyAsOf = std::function<CCurrencyDlg(const aerodex::LocalDate& day)>;
+
+// One monitored aircraft's maintenance report: the N-Number and four lines,
+// then the months the annual and TBO fall due, where the current tachometer
+// reading comes from, and the breaks in the tachometer's continuity.
 struct CAircraftStatsDlg {
   std::string nNumber, oilChange, annual, tboHours, tboMonths;
+  std::string annualDue, tboDue, currentTach;
+  std::vector<std::string> tachContinuity;
+};
+
+// One thing the log check questions about a flight, and the whole list.
+struct CLogFinding {
+  std::size_t entryIndex = 0;  // the flight, in log order
+  std::string text;            // the line shown: date, flight number, aircraft, finding
+};
+struct CLogCheckDlg {
+  std::size_t flightsChecked = 0;
+  std::vector<CLogFinding> findings;
 };
 
 class CInteractionPort : public CPromptPort {
@@ -35,6 +66,20 @@ class CInteractionPort : public CPromptPort {
   virtual bool ShowPilotForm(CPilotInfoDlg& form) = 0;
   virtual void ShowCurrency(const CCurrencyDlg& report) = 0;
   virtual void ShowAircraftStatus(const CAircraftStatsDlg& report) = 0;
+  // The currency form with its "As of" date, which recompute answers for.
+  // A port without a date to change shows the lines as they are.
+  virtual void ShowCurrencyCheck(const CCurrencyDlg& report, const CCurrencyAsOf& recompute) {
+    (void)recompute;
+    ShowCurrency(report);
+  }
+  // The findings of the log check as a list; picking one calls showFlight
+  // with its entry index. A port without a list (aerodex-cli prints the
+  // findings itself) has nothing to show.
+  virtual void ShowLogCheck(const CLogCheckDlg& report,
+                            const std::function<void(std::size_t)>& showFlight) {
+    (void)report;
+    (void)showFlight;
+  }
   // The file-open dialog preset to "*.aerodex"; false when cancelled.
   virtual bool ChooseImportFile(std::string& path) = 0;
 };

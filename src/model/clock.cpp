@@ -1,5 +1,7 @@
 #include "model/clock.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -24,6 +26,17 @@ std::tm ToLocalTime(std::time_t t) {
 }
 
 std::time_t FromLocalTime(std::tm local) { return std::mktime(&local); }
+
+std::time_t LocalNoon(const LocalDate& day) {
+  std::tm local{};
+  // Dates may come from a file: keep the arithmetic inside int.
+  local.tm_year = static_cast<int>(std::clamp<long long>(day.year - 1900LL, INT_MIN, INT_MAX));
+  local.tm_mon = static_cast<int>(std::clamp<long long>(day.month - 1LL, INT_MIN, INT_MAX));
+  local.tm_mday = day.day;
+  local.tm_hour = 12;
+  local.tm_isdst = -1;
+  return FromLocalTime(local);
+}
 
 std::optional<std::time_t> ParseLocalTime(std::string_view text) {
   const std::string copy(text);

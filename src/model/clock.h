@@ -46,6 +46,10 @@ const Clock& DefaultClock();
 std::tm ToLocalTime(std::time_t t);
 std::time_t FromLocalTime(std::tm local);
 
+// Noon local time of a calendar day: the instant a report "as of" that day
+// is computed for, away from midnight and from daylight-saving changes.
+std::time_t LocalNoon(const LocalDate& day);
+
 // Parses "YYYY-MM-DD HH:MM:SS" as a local time; nothing when malformed.
 std::optional<std::time_t> ParseLocalTime(std::string_view text);
 

@@ -1,7 +1,10 @@
 // The maintenance status of owned aircraft: tach hours since the oil change,
 // months to the annual inspection, hours to TBO and the months those hours
-// last at the aircraft's average rate of use. ComputeAircraftStatus is pure;
-// ShowAircraftStatus and OnAircraftStatus show the reports through the port.
+// last at the aircraft's average rate of use; under them the months the
+// annual and TBO fall due, the flight whose reading is the current
+// tachometer, and the breaks in the tachometer's continuity.
+// ComputeAircraftStatus is pure; ShowAircraftStatus and OnAircraftStatus
+// show the reports through the port.
 #pragma once
 
 #include <ctime>

@@ -35,6 +35,24 @@ std::string DatedLine(const char* phrase, const ShownDate& date) {
                 static_cast<long long>(date.day), static_cast<long long>(date.year));
 }
 
+std::string DateText(const ShownDate& date) {
+  return Format("%lld/%lld/%lld", static_cast<long long>(date.month),
+                static_cast<long long>(date.day), static_cast<long long>(date.year));
+}
+
+std::string MonthText(MonthIndex index) {
+  const ShownDate date = EndOfMonth(index);
+  return Format("%lld/%lld", static_cast<long long>(date.month), static_cast<long long>(date.year));
+}
+
+std::string MonthName(MonthIndex index) {
+  static constexpr const char* kNames[12] = {"January", "February", "March",     "April",
+                                             "May",     "June",     "July",      "August",
+                                             "September", "October", "November", "December"};
+  const ShownDate date = EndOfMonth(index);
+  return Format("%s %lld", kNames[date.month - 1], static_cast<long long>(date.year));
+}
+
 std::string Format(const char* format, ...) {
   std::va_list args;
   va_start(args, format);

@@ -31,6 +31,13 @@ ShownDate EndOfMonth(MonthIndex index);
 // "%s %d/%d/%d": the phrase (which ends in a blank), one more blank and the date.
 std::string DatedLine(const char* phrase, const ShownDate& date);
 
+// "3/31/1999": a shown date without leading zeros.
+std::string DateText(const ShownDate& date);
+// "3/1999": the month and year of an index, as EndOfMonth reads them.
+std::string MonthText(MonthIndex index);
+// "March 1999": the same month with its English name.
+std::string MonthName(MonthIndex index);
+
 // printf into a std::string of whatever length the result needs.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

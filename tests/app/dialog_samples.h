@@ -75,6 +75,7 @@ inline CCurrencyDlg Currency() {
   c.oldIfr = "IFR currency will expire on  9/30/1998";
   c.newIfr = "Not legal to file IFR as of  3/31/1998";
   c.night = "May carry passengers at night until  6/12/1998";
+  c.asOf = {14, 3, 1998};
   return c;
 }
 
@@ -85,6 +86,14 @@ inline CAircraftStatsDlg Status() {
   s.annual = "Annual inspection is due in 3 months.";
   s.tboHours = "This plane is 1377.7 hours from TBO.";
   s.tboMonths = "At 9 hrs/month ( 108 hrs/year) , TBO is estimated in 153 months.";
+  s.annualDue = "The annual inspection falls due in June 1998.";
+  s.tboDue = "At that rate TBO is reached in December 2010.";
+  s.currentTach =
+      "The current tachometer reading, 1622.3, is the ending reading of the newest flight in "
+      "this aircraft, 3/14/1998 (KRHV to KMRY).";
+  s.tachContinuity = {
+      "Tachometer gap of 1.2 hours: the flight of 2/21/1998 ended at 1618.0, the flight of "
+      "3/1/1998 started at 1619.2."};
   return s;
 }
 

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QTest>
 #include <memory>
@@ -14,10 +15,14 @@
 
 #include "app/dialogs/aircraft_dialog.h"
 #include "app/dialogs/entry_dialog.h"
+#include "app/dialogs/log_check_dialog.h"
 #include "app/dialogs/nnumber_dialogs.h"
 #include "app/dialogs/pilot_dialog.h"
 #include "app/dialogs/report_dialogs.h"
 #include "dialog_samples.h"
+#include "model/document_file.h"
+#include "stats/currency.h"
+#include "stats/log_check.h"
 
 using namespace aerodex;
 
@@ -79,6 +84,13 @@ void CheckTidy(QWidget& dialog) {
   }
 }
 
+// The bundled sample log, for the reports computed from a whole log.
+bool OpenSample(CAerodexDoc& doc) {
+  doc.OnNewDocument();
+  const QString path = qEnvironmentVariable("AERODEX_SOURCE_DIR") + "/examples/sample.adx";
+  return OpenDocumentFile(doc, path.toStdString()).ok;
+}
+
 // Shows the dialog, checks it and keeps its picture.
 void Look(QWidget& dialog, const QString& name) {
   dialog.show();
@@ -124,6 +136,22 @@ class DialogScreenshotsTest : public QObject {
   void currencyCheck() {
     CCurrencyDialog dialog(samples::Currency());
     Look(dialog, QStringLiteral("currency_check"));
+  }
+  void currencyCheckWithDetails() {
+    CAerodexDoc doc;
+    QVERIFY(OpenSample(doc));
+    const auto report = stats::ComputeCurrency(doc, *ParseLocalTime("2026-12-07 12:00:00"));
+    QVERIFY(report);
+    CCurrencyDialog dialog(*report, nullptr,
+                           [&doc](const LocalDate& day) { return stats::CurrencyAsOf(doc, day); });
+    dialog.DetailsButton()->click();
+    Look(dialog, QStringLiteral("currency_check_details"));
+  }
+  void checkLog() {
+    CAerodexDoc doc;
+    QVERIFY(OpenSample(doc));
+    CLogCheckDialog dialog(stats::CheckLog(doc), {});
+    Look(dialog, QStringLiteral("check_log"));
   }
   void aircraftStatistics() {
     CAircraftStatsDialog dialog(samples::Status());

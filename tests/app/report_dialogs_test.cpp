@@ -3,11 +3,14 @@
 // report, and the one OK button.
 #include "app/dialogs/report_dialogs.h"
 
+#include <QDateEdit>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/dialogs/log_check_dialog.h"
 #include "dialog_samples.h"
 
 using namespace aerodex;
@@ -81,6 +84,41 @@ class ReportDialogsTest : public QObject {
     QTest::keyClick(&dialog, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
+  }
+
+  void currencyDateShowsTheReportsDayAndIsFixedWithoutARecompute() {
+    CCurrencyDialog fixed(samples::Currency());
+    QCOMPARE(fixed.AsOfEdit()->date(), QDate(1998, 3, 14));
+    QCOMPARE(fixed.AsOfEdit()->displayFormat(), QStringLiteral("M/d/yyyy"));
+    QVERIFY(!fixed.AsOfEdit()->isEnabled());
+    QVERIFY(!fixed.DetailsShown());
+    fixed.DetailsButton()->click();
+    QVERIFY(fixed.DetailsShown());
+  }
+
+  void aircraftStatusListsDueMonthsAndAtMostEightBreaks() {
+    CAircraftStatsDlg status = samples::Status();
+    status.tachContinuity.assign(11, "Tachometer gap of 1.0 hours: ...");
+    CAircraftStatsDialog dialog(status);
+    const QStringList extra = dialog.ExtraLines();
+    QCOMPARE(extra.size(), 2 + 1 + 8 + 1);
+    QCOMPARE(extra[0], QString::fromStdString(status.annualDue));
+    QCOMPARE(extra[2], QString::fromStdString(status.currentTach));
+    QCOMPARE(extra.last(),
+             QStringLiteral("... and 3 more breaks; Statistics > Check Log lists them all."));
+    QCOMPARE(dialog.Lines().size(), 4);  // the four lines stay as they are
+  }
+
+  void logCheckWithoutFindingsSaysSoAndHidesTheList() {
+    CLogCheckDlg report;
+    report.flightsChecked = 12;
+    CLogCheckDialog dialog(report, {});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Check Log"));
+    QCOMPARE(dialog.Summary(), QStringLiteral("12 flights checked: nothing to question."));
+    QVERIFY(dialog.Findings()->isHidden());
+    report.flightsChecked = 0;
+    QCOMPARE(CLogCheckDialog(report, {}).Summary(),
+             QStringLiteral("The log holds no flight to check."));
   }
 };
 

@@ -86,4 +86,34 @@ TEST_F(CliCurrencyTest, UsageAndFileErrors) {
   EXPECT_EQ(missing.err, "Failed to open document. No such file or directory.\n");
 }
 
+TEST_F(CliCurrencyTest, ExplainAndJsonGiveTheLinesWithTheirWorking) {
+  const std::string path = Save();
+  const CliRun lines = RunCli({"currency", path, "--now", "2000-06-15 12:00:00"});
+  const CliRun run = RunCli({"currency", path, "--explain", "--now", "2000-06-15 12:00:00"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(run.out.rfind(lines.out + "\nAs of 6/15/2000\n\nMedical Currency\n  Medical "
+                                      "examination: 3/1999, class 3.\n",
+                          0),
+            0u)
+      << run.out;
+  EXPECT_NE(run.out.find("\nNight Currency\n  Rule for passengers at night"), std::string::npos);
+  EXPECT_NE(run.out.find("\n    5/1/2000 N12345: 3 night landings (3 in all)\n"),
+            std::string::npos);
+
+  const CliRun json = RunCli({"currency", path, "--json", "--now", "2000-06-15 12:00:00"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_EQ(json.out.rfind("{\n\"asOf\": \"2000-06-15\",\n\"lines\": {\n  \"medical1\": \"You may "
+                           "perform operations requiring a Class 3 Medical Certificate until  "
+                           "3/31/2002\",\n  \"medical2\": \"\",",
+                           0),
+            0u)
+      << json.out;
+  EXPECT_NE(json.out.find("\"night\": \"May carry passengers at night until  7/30/2000\"\n},\n"
+                          "\"working\": [\n  {\"heading\": \"Medical Currency\", \"lines\": [\n"),
+            std::string::npos);
+  EXPECT_NE(json.out.find("\"  5/1/2000 N12345: 3 night landings (3 in all)\""),
+            std::string::npos);
+  EXPECT_EQ(RunCli({"currency", path, "--json", "--explain"}).status, 2);
+}
+
 }  // namespace

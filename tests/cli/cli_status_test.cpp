@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "model/document_file.h"
 #include "support/cli_runner.h"
@@ -73,6 +74,28 @@ TEST_F(CliStatusTest, NoMonitoredAircraftFails) {
   EXPECT_EQ(run.err, "No aircraft was marked as 'Monitored/Owned'\n");
   EXPECT_EQ(RunCli({"status"}).status, 2);
   EXPECT_EQ(RunCli({"status", Save(), "--now", "2001-13-01 00:00:00"}).status, 2);
+}
+
+TEST_F(CliStatusTest, ExplainAddsTheDueMonthsAndTheContinuityUnderEachAircraft) {
+  Add("9876B", true);
+  for (const auto& [month, start, end] : {std::tuple{8, 1000.0, 1100.0}, {9, 1103.0, 1200.0}}) {
+    auto flight = MakeFlight(2000, month, 3, 0, "9876B");
+    flight->startTach = start;
+    flight->endTach = end;
+    doc.AppendEntry(std::move(flight));
+  }
+  const std::string path = Save();
+  const CliRun plain = RunCli({"status", path, "--now", "2001-04-02 09:00:00"});
+  const CliRun run = RunCli({"status", path, "--explain", "--now", "2001-04-02 09:00:00"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            plain.out +
+                "The annual inspection falls due in June 2001.\n"
+                "At that rate TBO is reached in December 2003.\n"
+                "The current tachometer reading, 1200.0, is the ending reading of the newest "
+                "flight in this aircraft, 9/3/2000 (KSJC to KMRY).\n"
+                "Tachometer gap of 3.0 hours: the flight of 8/3/2000 ended at 1100.0, the flight "
+                "of 9/3/2000 started at 1103.0.\n");
 }
 
 }  // namespace

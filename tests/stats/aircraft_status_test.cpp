@@ -148,4 +148,48 @@ TEST_F(AircraftStatusTest, NegativeResultsAreShownAsNegativeNumbers) {
   EXPECT_EQ(report.tboMonths, "At 10 hrs/month ( 120 hrs/year) , TBO is estimated in -25 months.");
 }
 
+TEST_F(AircraftStatusTest, DueMonthsAgreeWithTheLinesAbove) {
+  CAirplane& airplane = Owned("1234A", 1800);
+  airplane.lastAnnualMonth = 4;
+  airplane.lastAnnualYear = 2000;
+  Fly("1234A", 2000, 3, 1000.0, 1100.0);
+  Fly("1234A", 2000, 8, 1100.0, 1150.0);
+  const CAircraftStatsDlg report = Status(airplane, "2001-01-02 08:00:00");
+  EXPECT_EQ(report.annual, "Annual inspection is due in 3 months.");
+  EXPECT_EQ(report.annualDue, "The annual inspection falls due in April 2001.");
+  // 43 months after January 2001, as the TBO months line says.
+  EXPECT_EQ(report.tboMonths, "At 15 hrs/month ( 180 hrs/year) , TBO is estimated in 43 months.");
+  EXPECT_EQ(report.tboDue, "At that rate TBO is reached in August 2004.");
+  EXPECT_EQ(report.currentTach,
+            "The current tachometer reading, 1150.0, is the ending reading of the newest flight "
+            "in this aircraft, 8/10/2000 (KSJC to KMRY).");
+
+  airplane.lastAnnualMonth = 0;  // never given
+  airplane.tbo = 1000;           // already passed
+  const CAircraftStatsDlg passed = Status(airplane, "2001-01-02 08:00:00");
+  EXPECT_EQ(passed.annualDue,
+            "No date of the last annual inspection is recorded for this aircraft.");
+  EXPECT_EQ(passed.tboDue, "The engine has reached its TBO.");
+}
+
+TEST_F(AircraftStatusTest, ContinuityListsEveryBreakWithBothDatesAndNoneWhenClean) {
+  CAirplane& airplane = Owned("1234A");
+  Fly("1234A", 2000, 1, 1000.0, 1001.0);
+  Fly("1234A", 2000, 2, 1001.1, 1002.0);  // 0.1 apart: a reading rounded, not a break
+  Fly("1234A", 2000, 3, 0.0, 0.0).tachTime = 1.0;  // no readings: left out
+  Fly("1234A", 2000, 4, 1002.0, 1003.0);
+  Fly("5555C", 2000, 4, 50.0, 51.0);  // another aircraft's readings play no part
+  EXPECT_EQ(Status(airplane, "2000-06-15 12:00:00").tachContinuity,
+            std::vector<std::string>{"Tachometer continuity: every flight with readings starts "
+                                     "within 0.1 of the ending reading of the flight before it."});
+  Fly("1234A", 2000, 5, 1005.5, 1006.0);
+  Fly("1234A", 2000, 6, 1004.0, 1007.0);
+  EXPECT_EQ(Status(airplane, "2000-06-15 12:00:00").tachContinuity,
+            (std::vector<std::string>{
+                "Tachometer gap of 2.5 hours: the flight of 4/10/2000 ended at 1003.0, the flight "
+                "of 5/10/2000 started at 1005.5.",
+                "Tachometer overlap of 2.0 hours: the flight of 5/10/2000 ended at 1006.0, the "
+                "flight of 6/10/2000 started at 1004.0."}));
+}
+
 }  // namespace

@@ -25,13 +25,27 @@ QLabel* MakeLine(const char* name, const std::string& text, QWidget* parent) {
   return line;
 }
 
+// The continuity lines the form lists, the others counted in a last line.
+std::vector<std::string> ContinuityShown(const std::vector<std::string>& all) {
+  const std::size_t shown = CAircraftStatsDialog::kContinuityShown;
+  if (all.size() <= shown) return all;
+  std::vector<std::string> lines(all.begin(), all.begin() + static_cast<long>(shown));
+  lines.push_back("... and " + std::to_string(all.size() - shown) +
+                  " more breaks; Statistics > Check Log lists them all.");
+  return lines;
+}
+
 }  // namespace
 
 CReportDialog::CReportDialog(const QString& title, QWidget* parent)
-    : QDialog(parent), body_(new QVBoxLayout), okButton_(new QPushButton(QStringLiteral("OK"))) {
+    : QDialog(parent),
+      body_(new QVBoxLayout),
+      buttons_(new QHBoxLayout),
+      okButton_(new QPushButton(QStringLiteral("OK"))) {
   setWindowTitle(title);
   setModal(true);
   body_->setSpacing(10);
+  buttons_->addStretch();
   okButton_->setObjectName(QStringLiteral("ok"));
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -44,27 +58,45 @@ void CReportDialog::AddSection(const char* heading, std::initializer_list<Line> 
   for (const auto& [name, text] : lines) {
     QLabel* line = MakeLine(name, *text, group);
     column->addWidget(line);
-    lines_.push_back(line);
+    lines_.emplace_back(line, text);
   }
   body_->addWidget(group);
   sections_.push_back(group);
 }
 
+void CReportDialog::AddExtraSection(const char* name, const char* heading,
+                                    const std::vector<std::string>& lines) {
+  auto* group = new QGroupBox(QString::fromLatin1(heading), this);
+  group->setObjectName(QString::fromLatin1(name));
+  auto* column = new QVBoxLayout(group);
+  column->setSpacing(4);
+  for (const std::string& text : lines) {
+    QLabel* line = MakeLine(name, text, group);
+    column->addWidget(line);
+    extraLines_.push_back(line);
+  }
+  body_->addWidget(group);
+}
+
+void CReportDialog::AddButton(QPushButton* button) { buttons_->addWidget(button); }
+
 void CReportDialog::Finish() {
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okButton_);
+  buttons_->addWidget(okButton_);
   auto* whole = new QVBoxLayout(this);
   whole->addLayout(body_);
   whole->addSpacing(4);
-  whole->addLayout(buttons);
+  whole->addLayout(buttons_);
   whole->setSizeConstraint(QLayout::SetFixedSize);
   okButton_->setFocus(Qt::OtherFocusReason);
 }
 
+void CReportDialog::Refresh() {
+  for (auto& [line, text] : lines_) line->setText(FromCp1252(*text));
+}
+
 QStringList CReportDialog::Lines() const {
   QStringList texts;
-  for (const QLabel* line : lines_) texts << line->text();
+  for (const auto& [line, text] : lines_) texts << line->text();
   return texts;
 }
 
@@ -74,16 +106,10 @@ QStringList CReportDialog::Headings() const {
   return texts;
 }
 
-CCurrencyDialog::CCurrencyDialog(const CCurrencyDlg& report, QWidget* parent)
-    : CReportDialog(QStringLiteral("Currency Check"), parent), report_(report) {
-  AddSection("Medical Currency", {{"medical1", &report_.medical1},
-                                  {"medical2", &report_.medical2},
-                                  {"medical3", &report_.medical3}});
-  AddSection("BFR Currency", {{"bfr", &report_.bfr}});
-  AddSection("IFR Currency (Pre-Aug. 4, 1997 Rules)", {{"oldIfr", &report_.oldIfr}});
-  AddSection("IFR Currency (Post-Aug. 4, 1997 Rules)", {{"newIfr", &report_.newIfr}});
-  AddSection("Night Currency", {{"night", &report_.night}});
-  Finish();
+QStringList CReportDialog::ExtraLines() const {
+  QStringList texts;
+  for (const QLabel* line : extraLines_) texts << line->text();
+  return texts;
 }
 
 CAircraftStatsDialog::CAircraftStatsDialog(const CAircraftStatsDlg& report, QWidget* parent)
@@ -101,6 +127,12 @@ CAircraftStatsDialog::CAircraftStatsDialog(const CAircraftStatsDlg& report, QWid
   AddSection("Annual Inspection", {{"annual", &report_.annual}});
   AddSection("Time Before Overhaul (TBO)",
              {{"tboHours", &report_.tboHours}, {"tboMonths", &report_.tboMonths}});
+  AddExtraSection("dueMonths", "Due Months", {report_.annualDue, report_.tboDue});
+  std::vector<std::string> tachometer{report_.currentTach};
+  for (const std::string& line : ContinuityShown(report_.tachContinuity)) {
+    tachometer.push_back(line);
+  }
+  AddExtraSection("tachometer", "Tachometer", tachometer);
   Finish();
 }
 

@@ -1,0 +1,81 @@
+#include "app/dialogs/log_check_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/qt_text.h"
+
+namespace aerodex {
+namespace {
+
+constexpr int kListWidth = 820;
+constexpr int kListRows = 16;
+
+QString SummaryText(const CLogCheckDlg& report) {
+  if (report.flightsChecked == 0) return QStringLiteral("The log holds no flight to check.");
+  const QString flights = report.flightsChecked == 1
+                              ? QStringLiteral("1 flight checked")
+                              : QStringLiteral("%1 flights checked").arg(report.flightsChecked);
+  if (report.findings.empty()) return flights + QStringLiteral(": nothing to question.");
+  const QString found = report.findings.size() == 1
+                            ? QStringLiteral("1 finding")
+                            : QStringLiteral("%1 findings").arg(report.findings.size());
+  return flights + QStringLiteral(": ") + found +
+         QStringLiteral(". Double-click a finding to show its flight.");
+}
+
+void FillList(QListWidget& list, const CLogCheckDlg& report) {
+  for (const CLogFinding& finding : report.findings) {
+    auto* item = new QListWidgetItem(FromCp1252(finding.text), &list);
+    item->setToolTip(item->text());  // the whole line, should the list be narrower
+    item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(finding.entryIndex));
+  }
+  list.setVisible(!report.findings.empty());
+}
+
+}  // namespace
+
+CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report,
+                                 std::function<void(std::size_t)> showFlight, QWidget* parent)
+    : QDialog(parent),
+      showFlight_(std::move(showFlight)),
+      summary_(new QLabel(SummaryText(report), this)),
+      findings_(new QListWidget(this)),
+      okButton_(new QPushButton(QStringLiteral("OK"), this)) {
+  setWindowTitle(QStringLiteral("Check Log"));
+  setModal(true);
+  summary_->setObjectName(QStringLiteral("summary"));
+  summary_->setWordWrap(true);
+  findings_->setObjectName(QStringLiteral("findings"));
+  findings_->setUniformItemSizes(true);  // a hostile log may give many thousands
+  findings_->setMinimumSize(kListWidth, findings_->fontMetrics().lineSpacing() * kListRows);
+  FillList(*findings_, report);
+  connect(findings_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    if (showFlight_) showFlight_(static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong()));
+  });
+  okButton_->setObjectName(QStringLiteral("ok"));
+  okButton_->setAutoDefault(false);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(okButton_);
+  auto* whole = new QVBoxLayout(this);
+  whole->addWidget(summary_);
+  whole->addWidget(findings_);
+  whole->addLayout(buttons);
+  if (findings_->count() > 0) {
+    findings_->setCurrentRow(0);
+    findings_->setFocus(Qt::OtherFocusReason);
+  } else {
+    okButton_->setDefault(true);
+    okButton_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+QString CLogCheckDialog::Summary() const { return summary_->text(); }
+
+}  // namespace aerodex

@@ -1,0 +1,158 @@
+// The statistics beyond the two reports, through the real window on the
+// sample log: the Statistics menu's Check Log item with its prompt, the
+// Currency Check form's "As of" date and Details, and a double click on a
+// finding that selects its flight and scrolls the log to it.
+#include <QAction>
+#include <QDateEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include "app/aerodex_view.h"
+#include "app/command_ids.h"
+#include "app/dialogs/log_check_dialog.h"
+#include "app/dialogs/report_dialogs.h"
+#include "app/main_frame.h"
+#include "app_test_support.h"
+#include "modal_user.h"
+
+using namespace aerodex;
+
+class StatisticsWindowTest : public QObject {
+  Q_OBJECT
+
+ public:
+  StatisticsWindowTest() : clock_(*ParseLocalTime("2026-11-15 12:00:00")) {}
+
+ private slots:
+  void init();
+  void cleanup();
+  void checkLogSitsAfterUsagePatternsWithItsPrompt();
+  void asOfDateRecomputesTheFormAndDetailsShowTheWorking();
+  void doubleClickOnAFindingShowsItsFlight();
+
+ private:
+  CAerodexDoc& Doc() { return app_->Document(); }
+  CMainFrame& Frame() { return *app_->MainFrame(); }
+  QAction* StatisticsItem(const QString& text);
+
+  FixedClock clock_;
+  QTemporaryDir dir_;
+  std::unique_ptr<CAerodexApp> app_;
+  ModalUser user_;
+};
+
+void StatisticsWindowTest::init() {
+  const QString log = dir_.filePath(QStringLiteral("sample.adx"));
+  QFile::remove(log);
+  QVERIFY(QFile::copy(SampleLogPath(), log));
+  QFile::setPermissions(log, QFile::ReadOwner | QFile::WriteOwner);
+  StartNewRun();
+  CAerodexApp::Options options;
+  options.settingsPath = dir_.filePath(QStringLiteral("aerodex.ini"));
+  options.showWindow = false;
+  app_ = std::make_unique<CAerodexApp>(options);
+  Doc().SetClock(&clock_);
+  QVERIFY(app_->InitInstance({log}));
+  Frame().resize(1100, 800);
+  Frame().show();
+  QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+  user_.Clear();
+  user_.Start();
+}
+
+void StatisticsWindowTest::cleanup() {
+  user_.Stop();
+  app_.reset();
+}
+
+QAction* StatisticsWindowTest::StatisticsItem(const QString& text) {
+  for (QAction* top : Frame().menuBar()->actions()) {
+    if (top->text() != QStringLiteral("&Statistics")) continue;
+    emit top->menu()->aboutToShow();
+    for (QAction* item : top->menu()->actions()) {
+      if (item->text() == text) return item;
+    }
+  }
+  return nullptr;
+}
+
+void StatisticsWindowTest::checkLogSitsAfterUsagePatternsWithItsPrompt() {
+  QStringList items;
+  for (QAction* top : Frame().menuBar()->actions()) {
+    if (top->text() != QStringLiteral("&Statistics")) continue;
+    for (QAction* item : top->menu()->actions()) {
+      items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    }
+  }
+  QCOMPARE(items, (QStringList{"&Check Currency", "&Aircraft Status", "&Usage Patterns", "-",
+                               "Check &Log..."}));
+  QAction* checkLog = StatisticsItem(QStringLiteral("Check &Log..."));
+  QCOMPARE(checkLog->data().toInt(), int(ID_CHECK_LOG));
+  QVERIFY(checkLog->isEnabled());
+  QCOMPARE(checkLog->statusTip(),
+           QStringLiteral("Check every flight of the log for likely mistakes"));
+}
+
+void StatisticsWindowTest::asOfDateRecomputesTheFormAndDetailsShowTheWorking() {
+  QStringList today, later;
+  QString working;
+  bool detailsHidden = false;
+  user_.Expect(QStringLiteral("Currency Check"), [&](QDialog& window) {
+    auto& form = static_cast<CCurrencyDialog&>(window);
+    QCOMPARE(form.AsOfEdit()->date(), QDate(2026, 11, 15));
+    detailsHidden = !form.DetailsShown();
+    today = form.Lines();
+    form.AsOfEdit()->setDate(QDate(2028, 1, 8));  // will I still be current then?
+    later = form.Lines();
+    Click(form.DetailsButton());
+    working = form.WorkingText();
+    Click(form.OkButton());
+  });
+  StatisticsItem(QStringLiteral("&Check Currency"))->trigger();
+  QVERIFY2(user_.Done(), qPrintable(user_.Report()));
+  QVERIFY(detailsHidden);
+  QCOMPARE(today[0], QStringLiteral("You may perform operations requiring a Class 3 Medical "
+                                    "Certificate until  3/31/2027"));
+  QCOMPARE(later[0], QStringLiteral("You may NOT perform operations requiring a Class 3 Medical "
+                                    "Certificate since  3/31/2027"));
+  QCOMPARE(later[3], QStringLiteral("Your Biennial Flight Review is overdue as of  6/30/2027"));
+  QVERIFY(working.contains(QStringLiteral("so lapsed in 1/2028")));
+  QVERIFY(working.contains(QStringLiteral("Day Passengers (Estimate)")));
+  QVERIFY(!Doc().IsModified());
+}
+
+void StatisticsWindowTest::doubleClickOnAFindingShowsItsFlight() {
+  Frame().View().verticalScrollBar()->setValue(0);
+  const CAerodexEntry* before = Doc().selectedEntry;
+  QString summary;
+  int scrolled = -1;
+  std::size_t picked = 0;
+  user_.Expect(QStringLiteral("Check Log"), [&](QDialog& window) {
+    auto& dialog = static_cast<CLogCheckDialog&>(window);
+    summary = dialog.Summary();
+    QListWidget* list = dialog.Findings();
+    QListWidgetItem* item = list->item(3);
+    picked = item->data(Qt::UserRole).toULongLong();
+    const QRect row = list->visualItemRect(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    Frame().View().viewport()->repaint();
+    scrolled = Frame().View().verticalScrollBar()->value();
+    Click(dialog.OkButton());
+  });
+  StatisticsItem(QStringLiteral("Check &Log..."))->trigger();
+  QVERIFY2(user_.Done(), qPrintable(user_.Report()));
+  QCOMPARE(summary, QStringLiteral("200 flights checked: 13 findings. Double-click a finding to "
+                                   "show its flight."));
+  QCOMPARE(Doc().selectedEntry, &Doc().Entry(picked));
+  QVERIFY(Doc().selectedEntry != before);
+  QVERIFY(scrolled > 0);
+  QVERIFY(!Doc().IsModified());
+}
+
+QTEST_MAIN(StatisticsWindowTest)
+#include "statistics_window_test.moc"
