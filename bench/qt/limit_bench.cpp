@@ -44,7 +44,7 @@ void AddRepaintArgs(benchmark::internal::Benchmark* b) {
       for (const int night : {0, 1}) b->Args({flights, mode, night});
     }
   }
-  b->ArgNames({"flights", "mode", "night"})->Unit(benchmark::kMillisecond);
+  b->ArgNames({"flights", "mode", "night"});
 }
 
 // An expose of the window: the same view painted again.
@@ -57,7 +57,7 @@ void BM_RepaintQt(benchmark::State& state) {
   }
   state.counters["pages"] = window.view.PrintPageCount();
 }
-BENCHMARK(BM_RepaintQt)->Apply(AddRepaintArgs);
+BENCHMARK(BM_RepaintQt)->Apply(AddRepaintArgs)->Unit(benchmark::kMillisecond);
 
 // The pass on a surface that draws nothing (a layout for the mouse or the
 // page count).
@@ -72,7 +72,7 @@ void BM_RepaintNull(benchmark::State& state) {
     benchmark::DoNotOptimize(window.doc.logHeight);
   }
 }
-BENCHMARK(BM_RepaintNull)->Apply(AddRepaintArgs);
+BENCHMARK(BM_RepaintNull)->Apply(AddRepaintArgs)->Unit(benchmark::kMicrosecond);
 
 void AddLimitModeArgs(benchmark::internal::Benchmark* b) {
   for (const int mode : {aerodex::kViewAllEntries, aerodex::kViewByNNumber,
