@@ -39,8 +39,8 @@ struct WindowOnLog {
 
 void AddRepaintArgs(benchmark::internal::Benchmark* b) {
   for (const int flights : {100, 20000, static_cast<int>(kLimitFlights)}) {
-    for (const int mode : {aerodex::kViewAllEntries, aerodex::kViewByNNumber,
-                           aerodex::kViewAnnualSummary}) {
+    for (const int mode :
+         {aerodex::kViewAllEntries, aerodex::kViewByNNumber, aerodex::kViewAnnualSummary}) {
       for (const int night : {0, 1}) b->Args({flights, mode, night});
     }
   }
@@ -75,8 +75,8 @@ void BM_RepaintNull(benchmark::State& state) {
 BENCHMARK(BM_RepaintNull)->Apply(AddRepaintArgs)->Unit(benchmark::kMicrosecond);
 
 void AddLimitModeArgs(benchmark::internal::Benchmark* b) {
-  for (const int mode : {aerodex::kViewAllEntries, aerodex::kViewByNNumber,
-                         aerodex::kViewAnnualSummary}) {
+  for (const int mode :
+       {aerodex::kViewAllEntries, aerodex::kViewByNNumber, aerodex::kViewAnnualSummary}) {
     for (const int night : {0, 1}) b->Args({mode, night});
   }
   b->ArgNames({"mode", "night"})->Unit(benchmark::kMillisecond);
@@ -129,9 +129,15 @@ void BM_SwitchMode(benchmark::State& state) {
   int turn = 0;
   for (auto _ : state) {
     switch (turn++ % 3) {
-      case 0: window.view.OnViewGroupByNNumber(); break;
-      case 1: window.view.OnViewAnnualSummary(); break;
-      default: window.view.OnViewAllEntries(); break;
+      case 0:
+        window.view.OnViewGroupByNNumber();
+        break;
+      case 1:
+        window.view.OnViewAnnualSummary();
+        break;
+      default:
+        window.view.OnViewAllEntries();
+        break;
     }
     window.Paint();
   }

@@ -126,7 +126,8 @@ void CAerodexView::PaintPaper(QPainter& painter, const QRect& exposed) const {
   painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DashLine));
   if (pageHeight <= 0) return;
   const int first = std::max(1, static_cast<int>(std::floor((exposed.top() - top) / pageHeight)));
-  const int last = std::min(pages - 1, static_cast<int>(std::ceil((exposed.bottom() - top) / pageHeight)));
+  const int last =
+      std::min(pages - 1, static_cast<int>(std::ceil((exposed.bottom() - top) / pageHeight)));
   for (int page = first; page <= last; ++page) {
     const int y = top + static_cast<int>(std::lround(pageHeight * page));
     painter.drawLine(left, y, left + pageWidth, y);

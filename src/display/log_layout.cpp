@@ -60,8 +60,8 @@ class CLayoutRecorder final : public CRowPlacer {
 
  private:
   void AddHeading() {
-    layout_.Add({pageTop_, pageTop_, placement::HeadingBottom(pageTop_), 0,
-                 CLogLayout::Kind::kHeading});
+    layout_.Add(
+        {pageTop_, pageTop_, placement::HeadingBottom(pageTop_), 0, CLogLayout::Kind::kHeading});
   }
 
   void PlaceTotalsRow(const CAerodexEntry& totals, const std::string& label,
@@ -75,11 +75,13 @@ class CLayoutRecorder final : public CRowPlacer {
       AddHeading();
       textY = placement::TotalsTextBelowHeading(pageTop_);
     }
-    CLogLayout::Totals& kept = layout_.totals_.emplace_back(CLogLayout::Totals{totals, label, aircraft});
+    CLogLayout::Totals& kept =
+        layout_.totals_.emplace_back(CLogLayout::Totals{totals, label, aircraft});
     kept.row.rowTop = Offset(textY, layout::kRuleAboveText);
     kept.row.rowBottom = RowLowerRule(textY, lines);
     layout_.Add({textY, kept.row.rowTop, kept.row.rowBottom,
-                 static_cast<std::uint32_t>(layout_.totals_.size() - 1), CLogLayout::Kind::kTotals});
+                 static_cast<std::uint32_t>(layout_.totals_.size() - 1),
+                 CLogLayout::Kind::kTotals});
     // What follows is placed from the row's upper rule, not its lower one.
     y_ = kept.row.rowTop;
     if (!withNight) return;
@@ -143,7 +145,8 @@ void CLogLayout::Build(const CAerodexDoc& doc, const Key& key) {
     doc.Entry(i).rowTop = positions[i].top;
     doc.Entry(i).rowBottom = positions[i].bottom;
   }
-  for (std::size_t i = 1; i < depths_.size() && inOrder_; ++i) inOrder_ = depths_[i - 1] <= depths_[i];
+  for (std::size_t i = 1; i < depths_.size() && inOrder_; ++i)
+    inOrder_ = depths_[i - 1] <= depths_[i];
   key_ = key;
   built_ = true;
 }
@@ -153,7 +156,8 @@ void CLogLayout::MeasureLines(const CAerodexDoc& doc) {
   lines_.resize(doc.EntryCount());
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     // Beyond this many lines a row reaches the floor of the page band anyway.
-    lines_[i] = static_cast<std::uint32_t>(std::min<std::size_t>(RowLineCount(doc.Entry(i)), UINT32_MAX));
+    lines_[i] =
+        static_cast<std::uint32_t>(std::min<std::size_t>(RowLineCount(doc.Entry(i)), UINT32_MAX));
   }
 }
 

@@ -57,8 +57,8 @@ class CLogLayout {
   friend class CLayoutRecorder;
   enum class Kind : std::uint8_t { kHeading, kEntry, kTotals };
   struct Item {
-    int y;       // heading: the page top; row: its first text line
-    int top;     // the band the item covers
+    int y;    // heading: the page top; row: its first text line
+    int top;  // the band the item covers
     int bottom;
     std::uint32_t ref;  // entry: index in the entries; totals: index in totals_
     Kind kind;

@@ -182,8 +182,8 @@ int CLogView::PlaceTotalsRow(CSurface& surface, CLogViewHost& host, CAerodexEntr
 
 // The night landings and night cross-country time of a totals row, on a row
 // of their own; the night hours already stand in the totals row.
-int CLogView::PlaceNightSubtotal(CSurface& surface, CLogViewHost& host,
-                                 const CAerodexEntry& totals, int& y, int pageTop) {
+int CLogView::PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals,
+                                 int& y, int pageTop) {
   showNightSubtotals = 0;  // the night row gets no break-out of its own
   CAerodexEntry night;
   night.ResetTotals(doc_.Clock());

@@ -20,7 +20,8 @@ namespace {
 class CAircraftIndex {
  public:
   explicit CAircraftIndex(const CAerodexDoc& doc) {
-    for (std::size_t i = 0; i < doc.AircraftCount(); ++i) first_.emplace(doc.Aircraft(i).nNumber, i);
+    for (std::size_t i = 0; i < doc.AircraftCount(); ++i)
+      first_.emplace(doc.Aircraft(i).nNumber, i);
   }
   // The aircraft's index in the database, or -1.
   long Find(const std::string& nNumber) const {
@@ -35,7 +36,8 @@ class CAircraftIndex {
 void AddSumsByIndex(const CAerodexDoc& doc, const CAircraftIndex& index, const CAerodexEntry& entry,
                     CAerodexEntry& accumulator) {
   const long aircraft = index.Find(entry.nNumber);
-  if (aircraft >= 0) AddAircraftSumsAs(doc.Aircraft(static_cast<std::size_t>(aircraft)), entry, accumulator);
+  if (aircraft >= 0)
+    AddAircraftSumsAs(doc.Aircraft(static_cast<std::size_t>(aircraft)), entry, accumulator);
 }
 
 void PlaceAllEntries(const CAerodexDoc& doc, CRowPlacer& placer) {

@@ -30,13 +30,17 @@ CRowSpot EntrySpot(int y, int pageTop, std::size_t lines, int pageHeight);
 // A totals row placed below y (its text 200 lower), which needs 1000.
 CRowSpot TotalsSpot(int y, int pageTop, std::size_t lines, int pageHeight);
 
-inline int HeadingBottom(int top) { return layout::Offset(layout::ClampY(top), -layout::kHeadingHeight); }
+inline int HeadingBottom(int top) {
+  return layout::Offset(layout::ClampY(top), -layout::kHeadingHeight);
+}
 // The first text line of a row that opens a page: a flight's upper rule on
 // the heading's bottom rule, a totals row 100 lower.
 inline int EntryTextBelowHeading(int pageTop) {
   return layout::Offset(HeadingBottom(pageTop), -layout::kRuleAboveText);
 }
-inline int TotalsTextBelowHeading(int pageTop) { return layout::Offset(HeadingBottom(pageTop), -150); }
+inline int TotalsTextBelowHeading(int pageTop) {
+  return layout::Offset(HeadingBottom(pageTop), -150);
+}
 
 }  // namespace placement
 

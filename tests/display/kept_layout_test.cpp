@@ -79,8 +79,8 @@ class KeptLayoutTest : public DisplayTest {
   }
 
   std::string RandomText(int longest) {
-    static const std::vector<std::string> words = {"KSJC", "V25",  "pattern", "landings",
-                                                   "ILS",  "hold", "SALINAS", "night",
+    static const std::vector<std::string> words = {"KSJC", "V25",  "pattern",      "landings",
+                                                   "ILS",  "hold", "SALINAS",      "night",
                                                    "-",    "x",    "cross-country"};
     std::string text;
     const int length = Below(longest + 1);
@@ -105,7 +105,9 @@ class KeptLayoutTest : public DisplayTest {
   // move, or the view's and the document's presentation.
   void RandomChange() {
     switch (Below(10)) {
-      case 0: AddRandomFlight(); break;
+      case 0:
+        AddRandomFlight();
+        break;
       case 1:
         if (doc.EntryCount() > 1) {
           CAerodexEntry* gone = &doc.Entry(static_cast<std::size_t>(Below(doc.EntryCount())));
@@ -123,15 +125,28 @@ class KeptLayoutTest : public DisplayTest {
         doc.SortEntries();
         break;
       }
-      case 3: AddAircraft(Below(2) ? "77777" : "12345", Below(2) == 0, 50); break;
-      case 4:
-        if (doc.AircraftCount() > 1) doc.RemoveAircraftAt(static_cast<std::size_t>(Below(doc.AircraftCount())));
+      case 3:
+        AddAircraft(Below(2) ? "77777" : "12345", Below(2) == 0, 50);
         break;
-      case 5: doc.selectedEntry = &doc.Entry(static_cast<std::size_t>(Below(doc.EntryCount()))); break;
-      case 6: view.viewMode = std::vector<int>{1, 2, 4, 3}[Below(4)]; break;
-      case 7: view.OnViewNightSubtotals(); break;
-      case 8: Below(2) ? aerodex::OnViewExpandedSize(doc) : aerodex::OnViewNormalSize(doc); break;
-      default: clock.Set(clock.Now() + 86400 * (1 + Below(400))); break;
+      case 4:
+        if (doc.AircraftCount() > 1)
+          doc.RemoveAircraftAt(static_cast<std::size_t>(Below(doc.AircraftCount())));
+        break;
+      case 5:
+        doc.selectedEntry = &doc.Entry(static_cast<std::size_t>(Below(doc.EntryCount())));
+        break;
+      case 6:
+        view.viewMode = std::vector<int>{1, 2, 4, 3}[Below(4)];
+        break;
+      case 7:
+        view.OnViewNightSubtotals();
+        break;
+      case 8:
+        Below(2) ? aerodex::OnViewExpandedSize(doc) : aerodex::OnViewNormalSize(doc);
+        break;
+      default:
+        clock.Set(clock.Now() + 86400 * (1 + Below(400)));
+        break;
     }
   }
 
@@ -147,11 +162,12 @@ class KeptLayoutTest : public DisplayTest {
     for (const SurfaceOp& op : surface.ops) {
       // Behind a clip only what shows counts: what was drawn, with the font,
       // pen and colour it was drawn in.
-      const bool shows = op.kind == SurfaceOp::kText || op.kind == SurfaceOp::kLine ||
-                         op.kind == SurfaceOp::kFill;
+      const bool shows =
+          op.kind == SurfaceOp::kText || op.kind == SurfaceOp::kLine || op.kind == SurfaceOp::kFill;
       if (shows || !clipped) result.ops.push_back(Describe(op));
     }
-    for (const auto& entry : doc.Entries()) result.rows.emplace_back(entry->rowTop, entry->rowBottom);
+    for (const auto& entry : doc.Entries())
+      result.rows.emplace_back(entry->rowTop, entry->rowBottom);
     result.logHeight = doc.logHeight;
     result.scrollSizes = recorded.scrollSizes;
     result.scrollPositions = recorded.scrollPositions;
@@ -166,10 +182,12 @@ class KeptLayoutTest : public DisplayTest {
     const PassResult kept = Run(true, surface, clipped, logHeight, scroll);
     const PassResult full = Run(false, surface, clipped, logHeight, scroll);
     ASSERT_EQ(kept.rows, full.rows);
-    const auto [k, f] = std::mismatch(kept.ops.begin(), kept.ops.end(), full.ops.begin(), full.ops.end());
+    const auto [k, f] =
+        std::mismatch(kept.ops.begin(), kept.ops.end(), full.ops.begin(), full.ops.end());
     ASSERT_TRUE(k == kept.ops.end() && f == full.ops.end())
         << "at op " << (k - kept.ops.begin()) << " of " << kept.ops.size() << "/" << full.ops.size()
-        << ": kept " << (k != kept.ops.end() ? *k : "-") << ", full " << (f != full.ops.end() ? *f : "-");
+        << ": kept " << (k != kept.ops.end() ? *k : "-") << ", full "
+        << (f != full.ops.end() ? *f : "-");
     ASSERT_EQ(kept, full);
   }
 
