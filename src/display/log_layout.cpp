@@ -118,14 +118,6 @@ CLogLayout::Key CLogLayout::KeyFor(const CAerodexDoc& doc, int viewMode, int sho
   return key;
 }
 
-void CLogLayout::Clear() {
-  built_ = false;
-  items_.clear();
-  totals_.clear();
-  depths_.clear();
-  lines_.clear();
-}
-
 void CLogLayout::Build(const CAerodexDoc& doc, const Key& key) {
   if (!built_ || key.revision != linesRevision_ || lines_.size() != doc.EntryCount()) {
     MeasureLines(doc);

@@ -28,7 +28,7 @@ class CLogLayout {
     int showNightSubtotals = 0;
     int pageHeight = 0;
     int day = 0, month = 0, year = 0;  // today's, stamped on every totals row
-    // Guards for a change made past the revision (a test poking the arrays).
+    // Guards against a change to the arrays that bypassed the revision.
     std::uint32_t entryCount = 0;
     std::size_t aircraftCount = 0;
     bool operator==(const Key&) const = default;
@@ -40,7 +40,6 @@ class CLogLayout {
   // entries. The entries' line counts are measured again only when the
   // contents changed since the last build.
   void Build(const CAerodexDoc& doc, const Key& key);
-  void Clear();
 
   // Draws what the surface shows, in the pass's order, as the pass draws it.
   void Draw(const CAerodexDoc& doc, CSurface& surface);
@@ -51,7 +50,6 @@ class CLogLayout {
   // Whether items and depths run monotonically down the pages (always, short
   // of a defect); otherwise searches give way to walks.
   bool InOrder() const { return inOrder_; }
-  std::size_t ItemCount() const { return items_.size(); }
 
  private:
   friend class CLayoutRecorder;

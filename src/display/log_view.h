@@ -52,8 +52,6 @@ class CLogView {
   // The same pass run in full: every row placed, measured and offered to the
   // surface afresh, nothing kept. OnDraw must always agree with it.
   void DrawFullPass(CSurface& surface, CLogViewHost& host);
-  // Forgets the kept layout, so that the next pass makes it again.
-  void InvalidateLayout() { layout_.Clear(); }
   void SetUpSurface(CSurface& surface, CLogViewHost& host);
   void OnInitialUpdate(CLogViewHost& host);
 
