@@ -1,6 +1,6 @@
-// The drawing pass of the log view on a surface that records nothing: the
-// cost of laying out, formatting and placing every row of a large log, as
-// every repaint and every printed page pays it.
+// The drawing pass of the log view on a surface that draws nothing: the
+// complete pass (every row placed and measured afresh), the relayout a change
+// of contents costs, and the pass from the kept layout that a repaint pays.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -70,7 +70,9 @@ void FillLog(CAerodexDoc& doc, int flights) {
   doc.SortEntries();
 }
 
-void RunPass(benchmark::State& state, int mode, int night) {
+enum class Pass { kFull, kRelayout, kKept };
+
+void RunPass(benchmark::State& state, int mode, int night, Pass pass) {
   CAerodexDoc::InitializedInProcess() = false;
   CAerodexDoc doc;
   doc.OnNewDocument();
@@ -82,19 +84,32 @@ void RunPass(benchmark::State& state, int mode, int night) {
   view.showNightSubtotals = night;
   NullSurface surface;
   NullHost host;
+  view.OnDraw(surface, host);
   for (auto _ : state) {
-    view.OnDraw(surface, host);
+    if (pass == Pass::kRelayout) doc.NoteChange();
+    pass == Pass::kFull ? view.DrawFullPass(surface, host) : view.OnDraw(surface, host);
     benchmark::DoNotOptimize(doc.logHeight);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_AllEntries(benchmark::State& state) { RunPass(state, aerodex::kViewAllEntries, 0); }
+void BM_AllEntries(benchmark::State& state) {
+  RunPass(state, aerodex::kViewAllEntries, 0, Pass::kFull);
+}
 void BM_GroupByNNumberWithNight(benchmark::State& state) {
-  RunPass(state, aerodex::kViewByNNumber, 1);
+  RunPass(state, aerodex::kViewByNNumber, 1, Pass::kFull);
 }
 void BM_AnnualSummaryWithNight(benchmark::State& state) {
-  RunPass(state, aerodex::kViewAnnualSummary, 1);
+  RunPass(state, aerodex::kViewAnnualSummary, 1, Pass::kFull);
+}
+void BM_RelayoutAllEntries(benchmark::State& state) {
+  RunPass(state, aerodex::kViewAllEntries, 0, Pass::kRelayout);
+}
+void BM_RelayoutGroupByNNumberWithNight(benchmark::State& state) {
+  RunPass(state, aerodex::kViewByNNumber, 1, Pass::kRelayout);
+}
+void BM_KeptAllEntries(benchmark::State& state) {
+  RunPass(state, aerodex::kViewAllEntries, 0, Pass::kKept);
 }
 
 }  // namespace
@@ -102,5 +117,8 @@ void BM_AnnualSummaryWithNight(benchmark::State& state) {
 BENCHMARK(BM_AllEntries)->Arg(1000)->Arg(20000)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupByNNumberWithNight)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnnualSummaryWithNight)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RelayoutAllEntries)->Arg(20000)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RelayoutGroupByNNumberWithNight)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeptAllEntries)->Arg(65535)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

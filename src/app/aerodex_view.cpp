@@ -98,7 +98,7 @@ void CAerodexView::SetScreenExtents(CExtent window, CExtent viewport) {
 void CAerodexView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.setClipRect(event->rect());
-  PaintPaper(painter);
+  PaintPaper(painter, event->rect());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   const CSurfaceMapping mapping = CSurfaceMapping::HighEnglish(
@@ -112,8 +112,8 @@ void CAerodexView::paintEvent(QPaintEvent* event) {
 }
 
 // White paper for the laid-out pages, a faint rule where one page ends and
-// the next begins, and a grey desk around them.
-void CAerodexView::PaintPaper(QPainter& painter) const {
+// the next begins (only those the window shows), and a grey desk around them.
+void CAerodexView::PaintPaper(QPainter& painter, const QRect& exposed) const {
   const CAerodexDoc& doc = Document();
   const int factor = SizeFactor(doc);
   const int left = -horizontalScrollBar()->value();
@@ -124,7 +124,11 @@ void CAerodexView::PaintPaper(QPainter& painter) const {
   painter.fillRect(viewport()->rect(), QColor(0xd4, 0xd4, 0xd0));
   painter.fillRect(QRectF(left, top, pageWidth, pageHeight * pages), Qt::white);
   painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DashLine));
-  for (int page = 1; page < pages; ++page) {
+  if (pageHeight <= 0) return;
+  const int first = std::max(1, static_cast<int>(std::floor((exposed.top() - top) / pageHeight)));
+  const int last =
+      std::min(pages - 1, static_cast<int>(std::ceil((exposed.bottom() - top) / pageHeight)));
+  for (int page = first; page <= last; ++page) {
     const int y = top + static_cast<int>(std::lround(pageHeight * page));
     painter.drawLine(left, y, left + pageWidth, y);
   }
@@ -165,7 +169,7 @@ void CAerodexView::resizeEvent(QResizeEvent* event) {
 }
 
 void CAerodexView::scrollContentsBy(int, int) {
-  // Every paint runs the whole pass anyway; a full repaint is the simple way.
+  // A repaint of the window costs about as little as moving its pixels would.
   viewport()->update();
 }
 

@@ -1,6 +1,7 @@
 // CAerodexView: the log view on screen. A scroll area over the laid-out log
-// that hosts the framework-free CLogView: every paint runs the complete
-// drawing pass on a QPainter surface; the scroll extent and position are
+// that hosts the framework-free CLogView: every paint runs the drawing pass
+// on a QPainter surface clipped to the exposed rectangle (the kept layout
+// draws only what lies there); the scroll extent and position are
 // kept in view units (0.001 logical inch of the display, y up) and turned
 // into pixels with the widget's logical dots per inch. A click selects the
 // flight under the pointer, a double click on the selected flight edits it.
@@ -58,7 +59,7 @@ class CAerodexView : public QAbstractScrollArea, public CLogViewHost {
   int DpiX() const;
   int DpiY() const;
   void UpdateScrollBars();
-  void PaintPaper(QPainter& painter) const;
+  void PaintPaper(QPainter& painter, const QRect& exposed) const;
 
   CLogView logView_;
   QSize scrollSizes_{0, 0};  // view units

@@ -7,10 +7,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <algorithm>
 
 #include "app/aerodex_view.h"
 #include "app/app_settings.h"
 #include "app/command_table.h"
+#include "app/print_progress.h"
 #include "app/surface/log_printing.h"
 
 namespace aerodex {
@@ -49,17 +51,25 @@ QList<int> CPrintController::PagesInOrder(const QPrinter& printer, int first, in
 }
 
 bool CPrintController::PrintPages(QPrinter& printer, int first, int last) {
+  CPrintProgress progress(parent_, QStringLiteral("Printing page %1 of %2..."),
+                          std::max(0, last - first + 1), progressDelayMs_);
+  return PaintPages(printer, first, last, progress);
+}
+
+bool CPrintController::PaintPages(QPrinter& printer, int first, int last,
+                                  CPrintProgress& progress) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const QRectF band(0, 0, 11.0 * printer.logicalDpiX(), 8.5 * printer.logicalDpiY());
-  bool firstSheet = true;
-  for (int page : PagesInOrder(printer, first, last)) {
-    if (!firstSheet && !printer.newPage()) return false;
-    firstSheet = false;
+  const QList<int> pages = PagesInOrder(printer, first, last);
+  for (qsizetype done = 0; done < pages.size(); ++done) {
+    // What the user stopped is no failure: the sheets so far stay.
+    if (!progress.Step(static_cast<int>(done))) return painter.end();
+    if (done > 0 && !printer.newPage()) return false;
     // Only this page's band reaches the sheet, whatever the margins.
     painter.save();
     painter.setClipRect(band);
-    PaintLogPage(view_.LogView(), painter, page);
+    PaintLogPage(view_.LogView(), painter, pages[done]);
     painter.restore();
   }
   return painter.end();
@@ -90,8 +100,11 @@ void CPrintController::OnFilePrint() {
 QPrintPreviewDialog* CPrintController::CreatePreviewDialog() {
   auto* dialog = new QPrintPreviewDialog(printer_.get(), parent_);
   dialog->setWindowTitle(QStringLiteral("Print Preview"));
-  connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-    PrintPages(*printer, 1, PreparePrinting());
+  connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this, dialog](QPrinter* printer) {
+    const int pages = PreparePrinting();
+    CPrintProgress progress(dialog, QStringLiteral("Preparing page %1 of %2 for the preview..."),
+                            pages, progressDelayMs_);
+    PaintPages(*printer, 1, pages, progress);
   });
   if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
     preview->setViewMode(settings_.PreviewPages() == 2 ? QPrintPreviewWidget::FacingPagesView

@@ -1,8 +1,9 @@
 // CPrintController: Print, Print Preview and Print Setup of the log view.
 // One QPrinter holds the printer set-up for the whole run; its default is
 // landscape US Letter, the 11 by 8.5 inch page the log is laid out on. Every
-// page, printed or previewed, is the complete drawing pass on the printer
-// surface, moved so that the page's top is the top of the sheet.
+// page, printed or previewed, is the drawing pass on the printer surface,
+// moved so that the page's top is the top of the sheet; a long run shows its
+// progress and can be cancelled.
 #pragma once
 
 #include <QList>
@@ -18,6 +19,7 @@ namespace aerodex {
 
 class CAerodexView;
 class CAppSettings;
+class CPrintProgress;
 
 class CPrintController : public QObject {
   Q_OBJECT
@@ -31,8 +33,12 @@ class CPrintController : public QObject {
   // Lays the log out afresh and returns its page count: the highest page
   // the print dialog offers (the log's height over the page height).
   int PreparePrinting();
-  // Paints pages first..last (from 1) on printer; false when it could not start.
+  // Paints pages first..last (from 1) on printer; false when it could not
+  // start or failed. A long run shows its progress over the main window and
+  // stops early, with true, when the user cancels it.
   bool PrintPages(QPrinter& printer, int first, int last);
+  // How long a run goes before it may show its progress.
+  void SetProgressDelay(int milliseconds) { progressDelayMs_ = milliseconds; }
 
   void OnFilePrint();
   void OnFilePrintPreview();
@@ -44,11 +50,13 @@ class CPrintController : public QObject {
 
  private:
   QList<int> PagesInOrder(const QPrinter& printer, int first, int last) const;
+  bool PaintPages(QPrinter& printer, int first, int last, CPrintProgress& progress);
 
   CAerodexView& view_;
   CAppSettings& settings_;
   QPointer<QWidget> parent_;
   std::unique_ptr<QPrinter> printer_;
+  int progressDelayMs_ = 500;
 };
 
 // Makes landscape US Letter, with small margins, the printer's set-up.

@@ -1,6 +1,7 @@
 // One ruled row of the log: a flight, or a totals accumulator drawn the same
 // way. The row's aircraft decides the engine-class, simulator and cost columns.
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "display/layout_metrics.h"
@@ -90,7 +91,8 @@ std::size_t RouteLines(const CAerodexEntry& record) {
   if (length > sizeof buffer) return CountWrappedLines(ComposeRoute(record), layout::kRouteWidth);
   std::size_t used = 0;
   const auto append = [&](const std::string& part) {
-    for (const char c : part) buffer[used++] = c;  // short texts: cheaper than a library call
+    std::memcpy(buffer + used, part.data(), part.size());
+    used += part.size();
   };
   append(record.departure);
   buffer[used++] = '-';
@@ -122,13 +124,21 @@ const CAirplane& RowAircraft(const CAerodexDoc& doc, const std::string& nNumber)
   return aircraft ? *aircraft : doc.placeholderAircraft;
 }
 
-int MeasureEntryRow(int y, const CAerodexEntry& record) {
+std::size_t RowLineCount(const CAerodexEntry& record) {
   const std::size_t routeLines = RouteLines(record);
   const std::size_t remarkLines = CountWrappedLines(record.remarks, layout::kRemarksWidth);
-  const std::size_t lines = routeLines > remarkLines ? routeLines : remarkLines;
+  return routeLines > remarkLines ? routeLines : remarkLines;
+}
+
+int RowLowerRule(int y, std::size_t lines) {
+  if (lines < 1) lines = 1;
   // Lines are bounded by the text's length, so the product stays far inside 64 bits.
   const std::int64_t drop = std::int64_t{layout::kLineStep} * static_cast<std::int64_t>(lines - 1);
   return LowerRule(layout::Offset(layout::ClampY(y), -drop));
+}
+
+int MeasureEntryRow(int y, const CAerodexEntry& record) {
+  return RowLowerRule(y, RowLineCount(record));
 }
 
 int DrawEntryRow(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEntry& record) {
@@ -165,6 +175,20 @@ int DrawEntryRowAs(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEnt
   record.rowTop = top;
   record.rowBottom = bottom;
   return bottom;
+}
+
+void DrawTotalsDecoration(const CAerodexDoc& doc, CSurface& surface, const CAerodexEntry& row,
+                          int lowerRule, const std::string& label) {
+  const CPenDesc* previousPen = surface.SelectPen(&doc.totalsPen);
+  surface.MoveTo(10, row.rowTop);
+  surface.LineTo(layout::kDrawingWidth, row.rowTop);
+  surface.LineTo(layout::kDrawingWidth, row.rowBottom);
+  surface.LineTo(10, row.rowBottom);
+  surface.LineTo(10, row.rowTop);
+  surface.SelectPen(previousPen);
+  const CFontDesc* previousFont = surface.SelectFont(&doc.headingFont);
+  surface.TextOut(2400, layout::Offset(lowerRule, 175), label);
+  surface.SelectFont(previousFont);
 }
 
 void AddAircraftSums(const CAerodexDoc& doc, const CAerodexEntry& entry,

@@ -3,6 +3,7 @@
 // Coordinates are logical units of 0.001 inch, y up.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "display/surface.h"
@@ -29,6 +30,14 @@ int DrawEntryRowAs(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEnt
 const CAirplane& RowAircraft(const CAerodexDoc& doc, const std::string& nNumber);
 // The lower rule DrawEntryRow would return, without drawing.
 int MeasureEntryRow(int y, const CAerodexEntry& record);
+// The text lines of a row: those of its longer wrapped text (at least 1).
+std::size_t RowLineCount(const CAerodexEntry& record);
+// The lower rule of a row of `lines` lines whose text starts at y.
+int RowLowerRule(int y, std::size_t lines);
+// The box in the totals pen around a drawn totals row and its label in the
+// remarks area; lowerRule is what DrawEntryRow returned for it.
+void DrawTotalsDecoration(const CAerodexDoc& doc, CSurface& surface, const CAerodexEntry& row,
+                          int lowerRule, const std::string& label);
 // Draws text in lines of about width characters, 125 units apart, from (x, y);
 // returns the y of the last line drawn. The breaking rule is in wrapped_text.h.
 int DrawWrappedText(CSurface& surface, int x, int y, int width, const std::string& text);

@@ -3,10 +3,12 @@
 // their box, label and night break-out.
 #include "display/log_view.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "display/layout_metrics.h"
 #include "display/log_page.h"
+#include "display/row_placement.h"
 #include "display/view_geometry.h"
 
 namespace aerodex {
@@ -15,20 +17,29 @@ using layout::Offset;
 
 namespace {
 
-// The box in the totals pen and the label in the remarks area.
-void DrawTotalsDecoration(const CAerodexDoc& doc, CSurface& surface, const CAerodexEntry& row,
-                          int lowerRule, const std::string& label) {
-  const CPenDesc* previousPen = surface.SelectPen(&doc.totalsPen);
-  surface.MoveTo(10, row.rowTop);
-  surface.LineTo(layout::kDrawingWidth, row.rowTop);
-  surface.LineTo(layout::kDrawingWidth, row.rowBottom);
-  surface.LineTo(10, row.rowBottom);
-  surface.LineTo(10, row.rowTop);
-  surface.SelectPen(previousPen);
-  const CFontDesc* previousFont = surface.SelectFont(&doc.headingFont);
-  surface.TextOut(2400, Offset(lowerRule, 175), label);
-  surface.SelectFont(previousFont);
-}
+// The complete pass's placer: each row is drawn as soon as it is placed.
+class CDrawingPlacer final : public CRowPlacer {
+ public:
+  CDrawingPlacer(CLogView& view, CSurface& surface, CLogViewHost& host)
+      : view_(view), surface_(surface), host_(host) {}
+
+  void PlaceEntry(CAerodexEntry& entry, std::size_t) override {
+    pageTop_ = view_.PlaceEntryRow(surface_, host_, entry, y_, pageTop_);
+    y_ = Offset(y_, -layout::kRowGap);
+  }
+  void PlaceTotals(CAerodexEntry& totals, const std::string& label,
+                   const CAirplane* aircraft) override {
+    pageTop_ = view_.PlaceTotalsRow(surface_, host_, totals, y_, pageTop_, label, aircraft);
+    y_ = Offset(y_, -layout::kTotalsGap);
+  }
+
+ private:
+  CLogView& view_;
+  CSurface& surface_;
+  CLogViewHost& host_;
+  int y_ = layout::kFirstRowTextY;
+  int pageTop_ = 0;
+};
 
 }  // namespace
 
@@ -36,26 +47,51 @@ void GrowByOnePage(CAerodexDoc& doc) {
   doc.logHeight = layout::ClampInt(std::int64_t{doc.logHeight} + doc.pageHeight);
 }
 
-void CLogView::OnDraw(CSurface& surface, CLogViewHost& host) {
+void CLogView::BeginPass(CSurface& surface, CLogViewHost& host) {
   // The extents serve only the screen; a print run first must not set them.
   if (!extentsCaptured_ && !surface.IsPrinting()) CaptureExtents(host);
   SetUpSurface(surface, host);
+}
+
+void CLogView::OnDraw(CSurface& surface, CLogViewHost& host) {
+  BeginPass(surface, host);
+  const CLogLayout::Key key = CLogLayout::KeyFor(doc_, viewMode, showNightSubtotals);
+  if (!layout_.IsCurrent(key)) layout_.Build(doc_, key);
+  GrowLikeTheFullPass(surface, host);
+  layout_.Draw(doc_, surface);
+  ScrollToSelection(host);
+}
+
+void CLogView::DrawFullPass(CSurface& surface, CLogViewHost& host) {
+  BeginPass(surface, host);
   ForgetRowPositions();
   DrawPageHeading(doc_, surface, 0);
-  int pageTop = 0;
-  int y = layout::kFirstRowTextY;
-  switch (viewMode) {
-    case kViewByNNumber:
-      DrawByNNumber(surface, host, y, pageTop);
-      break;
-    case kViewAnnualSummary:
-      DrawAnnualSummary(surface, host, y, pageTop);
-      break;
-    default:
-      DrawAllEntries(surface, host, y, pageTop);
-      break;
-  }
+  CDrawingPlacer placer(*this, surface, host);
+  PlaceViewModeRows(viewMode, doc_, placer);
   ScrollToSelection(host);
+}
+
+// The pass grows the log by one page whenever a row starts at or below its
+// height; the kept layout holds those starts in order, so the next one that
+// reaches the height is found by binary search.
+void CLogView::GrowLikeTheFullPass(CSurface& surface, CLogViewHost& host) {
+  const auto depths = layout_.Depths();
+  if (!layout_.InOrder()) {
+    for (const std::int64_t depth : depths) GrowIfReached(depth, surface, host);
+    return;
+  }
+  // Between two growths the height stays, so the starts skipped are below it.
+  for (auto next = depths.begin();; ++next) {
+    next = std::lower_bound(next, depths.end(), std::int64_t{doc_.logHeight});
+    if (next == depths.end()) return;
+    GrowIfReached(*next, surface, host);
+  }
+}
+
+void CLogView::GrowIfReached(std::int64_t depth, CSurface& surface, CLogViewHost& host) {
+  if (depth < doc_.logHeight) return;
+  GrowByOnePage(doc_);
+  SetUpSurface(surface, host);  // the scroll extent follows the new height at once
 }
 
 // Once per run, before the first screen set-up: the screen's high-English extents.
@@ -94,24 +130,22 @@ void CLogView::OnInitialUpdate(CLogViewHost& host) { SetScrollSizes(host); }
 
 int CLogView::PlaceEntryRow(CSurface& surface, CLogViewHost& host, CAerodexEntry& entry, int& y,
                             int pageTop) {
-  y = layout::ClampY(y);
-  pageTop = layout::ClampY(pageTop);
-  const int rowTextY = y;
-  const int lowerRule = MeasureEntryRow(y, entry);
-  if (lowerRule <= Offset(pageTop, -std::int64_t{doc_.pageHeight} + layout::kEntryRoomAtBottom)) {
-    pageTop = Offset(pageTop, -std::int64_t{doc_.pageHeight});
-    y = pageTop;
-  }
+  const std::size_t lines = RowLineCount(entry);
+  const CRowSpot spot = placement::EntrySpot(y, pageTop, lines, doc_.pageHeight);
+  pageTop = spot.pageTop;
+  y = spot.y;
   if (-std::int64_t{y} >= doc_.logHeight) {
     GrowByOnePage(doc_);
     SetUpSurface(surface, host);
   }
   // A row that opens a page has its upper rule on the heading's bottom rule.
-  if (y == pageTop) y = Offset(DrawPageHeading(doc_, surface, y), -layout::kRuleAboveText);
-  // A row's height does not depend on where it stands, so a row the surface
-  // cannot show is placed from the measurement alone.
+  if (spot.OpensPage()) {
+    DrawPageHeading(doc_, surface, y);
+    y = placement::EntryTextBelowHeading(pageTop);
+  }
+  // A row the surface cannot show is placed from its line count alone.
   const int top = Offset(y, layout::kRuleAboveText);
-  const int bottom = Offset(y, std::int64_t{lowerRule} - rowTextY);
+  const int bottom = RowLowerRule(y, lines);
   if (!surface.IsBandVisible(bottom, top)) {
     entry.rowTop = top;
     entry.rowBottom = bottom;
@@ -125,18 +159,18 @@ int CLogView::PlaceEntryRow(CSurface& surface, CLogViewHost& host, CAerodexEntry
 int CLogView::PlaceTotalsRow(CSurface& surface, CLogViewHost& host, CAerodexEntry& accumulator,
                              int& y, int pageTop, const std::string& label,
                              const CAirplane* rowAircraft) {
-  pageTop = layout::ClampY(pageTop);
-  int textY = Offset(layout::ClampY(y), -200);
-  const int lowerRule = Offset(MeasureEntryRow(textY, accumulator), -50);
-  if (lowerRule <= Offset(pageTop, -std::int64_t{doc_.pageHeight} + layout::kTotalsRoomAtBottom)) {
-    pageTop = Offset(pageTop, -std::int64_t{doc_.pageHeight});
-    textY = pageTop;
-  }
+  const CRowSpot spot =
+      placement::TotalsSpot(y, pageTop, RowLineCount(accumulator), doc_.pageHeight);
+  pageTop = spot.pageTop;
+  int textY = spot.y;
   if (-std::int64_t{textY} >= doc_.logHeight) {
     GrowByOnePage(doc_);
     SetUpSurface(surface, host);
   }
-  if (textY == pageTop) textY = Offset(DrawPageHeading(doc_, surface, textY), -150);
+  if (spot.OpensPage()) {
+    DrawPageHeading(doc_, surface, textY);
+    textY = placement::TotalsTextBelowHeading(pageTop);
+  }
   const CAirplane& aircraft = rowAircraft ? *rowAircraft : doc_.placeholderAircraft;
   const int bottom = DrawEntryRowAs(doc_, surface, textY, accumulator, aircraft);
   DrawTotalsDecoration(doc_, surface, accumulator, bottom, label);
@@ -148,8 +182,8 @@ int CLogView::PlaceTotalsRow(CSurface& surface, CLogViewHost& host, CAerodexEntr
 
 // The night landings and night cross-country time of a totals row, on a row
 // of their own; the night hours already stand in the totals row.
-int CLogView::PlaceNightSubtotal(CSurface& surface, CLogViewHost& host,
-                                 const CAerodexEntry& totals, int& y, int pageTop) {
+int CLogView::PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals,
+                                 int& y, int pageTop) {
   showNightSubtotals = 0;  // the night row gets no break-out of its own
   CAerodexEntry night;
   night.ResetTotals(doc_.Clock());

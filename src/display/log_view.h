@@ -1,9 +1,18 @@
 // CLogView: the framework-free half of the log view. It lays the whole log
-// out on pages and draws it (every repaint and every printed page runs the
-// complete pass), answers the mouse, and holds the view mode. The Qt widget
-// that shows it implements CLogViewHost.
+// out on pages and draws it, answers the mouse, and holds the view mode. The
+// Qt widget that shows it implements CLogViewHost.
+//
+// A repaint or a printed page draws from a kept layout (CLogLayout): the
+// complete pass's placement, made again only when the contents, the mode,
+// the night switch or the date change, and drawn only where the surface
+// shows anything. Row positions, page breaks, the growth of the log's height
+// and the scroll to the selection are exactly those of the complete pass,
+// which stays available as DrawFullPass.
 #pragma once
 
+#include <cstdint>
+
+#include "display/log_layout.h"
 #include "display/surface.h"
 #include "model/document.h"
 
@@ -36,9 +45,13 @@ class CLogView {
   int viewMode = kViewAllEntries;
   int showNightSubtotals = 0;
 
-  // The complete drawing pass: heading, rows, totals, page breaks, logHeight
-  // growth, and the scroll to the selection when one is asked for.
+  // The drawing pass: heading, rows, totals, page breaks, logHeight growth,
+  // and the scroll to the selection when one is asked for. Draws from the
+  // kept layout, making it first when it is stale.
   void OnDraw(CSurface& surface, CLogViewHost& host);
+  // The same pass run in full: every row placed, measured and offered to the
+  // surface afresh, nothing kept. OnDraw must always agree with it.
+  void DrawFullPass(CSurface& surface, CLogViewHost& host);
   void SetUpSurface(CSurface& surface, CLogViewHost& host);
   void OnInitialUpdate(CLogViewHost& host);
 
@@ -80,16 +93,17 @@ class CLogView {
   void SetModeAndRedraw(int mode);
   void CaptureExtents(CLogViewHost& host);
   void SetScrollSizes(CLogViewHost& host) const;
+  void BeginPass(CSurface& surface, CLogViewHost& host);
   void ForgetRowPositions();
-  void DrawAllEntries(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
-  void DrawByNNumber(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
-  void DrawAnnualSummary(CSurface& surface, CLogViewHost& host, int& y, int& pageTop);
+  void GrowLikeTheFullPass(CSurface& surface, CLogViewHost& host);
+  void GrowIfReached(std::int64_t depth, CSurface& surface, CLogViewHost& host);
   int PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals,
                          int& y, int pageTop);
   void ScrollToSelection(CLogViewHost& host);
 
   CAerodexDoc& doc_;
   bool extentsCaptured_ = false;
+  CLogLayout layout_;
 };
 
 // The document's size commands: the zoom and the screen's viewport extent,

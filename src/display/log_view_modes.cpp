@@ -1,108 +1,139 @@
 // The three presentations of the log and the view commands that choose them:
 // every flight with a grand total; flights grouped by aircraft, each group
 // with its summary; flights with a summary at the end of each calendar year.
+// Each mode hands its rows, with the totals it sums, to a CRowPlacer.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "display/layout_metrics.h"
 #include "display/log_page.h"
 #include "display/log_view.h"
+#include "display/row_placement.h"
 
 namespace aerodex {
-
-using layout::Offset;
-
-void CLogView::DrawAllEntries(CSurface& surface, CLogViewHost& host, int& y, int& pageTop) {
-  CAerodexEntry totals;
-  totals.ResetTotals(doc_.Clock());
-  for (const auto& slot : doc_.Entries()) {
-    CAerodexEntry& entry = *slot;
-    pageTop = PlaceEntryRow(surface, host, entry, y, pageTop);
-    totals.AddToTotals(entry);
-    y = Offset(y, -layout::kRowGap);
-    AddAircraftSums(doc_, entry, totals);
-  }
-  pageTop = PlaceTotalsRow(surface, host, totals, y, pageTop, "Grand Total");
-}
-
 namespace {
 
-// The flights of each aircraft, by index in the database, in log order.
-// Every lookup of an N-Number finds the first aircraft that carries it, so a
-// later aircraft with the same N-Number owns no flights: its summary row is
-// empty and the grand total counts each flight once.
-std::vector<std::vector<CAerodexEntry*>> FlightsByAircraft(const CAerodexDoc& doc) {
-  std::unordered_map<std::string_view, std::size_t> owner;
-  for (std::size_t i = 0; i < doc.AircraftCount(); ++i) owner.emplace(doc.Aircraft(i).nNumber, i);
-  std::vector<std::vector<CAerodexEntry*>> groups(doc.AircraftCount());
-  for (const auto& slot : doc.Entries()) {
-    const auto found = owner.find(slot->nNumber);
-    if (found != owner.end()) groups[found->second].push_back(slot.get());
+// The first aircraft of the database with each N-Number: the one every
+// lookup finds, so a later aircraft with the same N-Number owns no flights.
+class CAircraftIndex {
+ public:
+  explicit CAircraftIndex(const CAerodexDoc& doc) {
+    for (std::size_t i = 0; i < doc.AircraftCount(); ++i)
+      first_.emplace(doc.Aircraft(i).nNumber, i);
+  }
+  // The aircraft's index in the database, or -1.
+  long Find(const std::string& nNumber) const {
+    const auto found = first_.find(nNumber);
+    return found == first_.end() ? -1 : static_cast<long>(found->second);
+  }
+
+ private:
+  std::unordered_map<std::string_view, std::size_t> first_;
+};
+
+void AddSumsByIndex(const CAerodexDoc& doc, const CAircraftIndex& index, const CAerodexEntry& entry,
+                    CAerodexEntry& accumulator) {
+  const long aircraft = index.Find(entry.nNumber);
+  if (aircraft >= 0)
+    AddAircraftSumsAs(doc.Aircraft(static_cast<std::size_t>(aircraft)), entry, accumulator);
+}
+
+void PlaceAllEntries(const CAerodexDoc& doc, CRowPlacer& placer) {
+  const CAircraftIndex index(doc);
+  CAerodexEntry totals;
+  totals.ResetTotals(doc.Clock());
+  const auto entries = doc.Entries();
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    CAerodexEntry& entry = *entries[i];
+    placer.PlaceEntry(entry, i);
+    totals.AddToTotals(entry);
+    AddSumsByIndex(doc, index, entry, totals);
+  }
+  placer.PlaceTotals(totals, "Grand Total", nullptr);
+}
+
+// The flights of each aircraft, as indices into the entries, in log order.
+std::vector<std::vector<std::size_t>> FlightsByAircraft(const CAerodexDoc& doc,
+                                                        const CAircraftIndex& index) {
+  std::vector<std::vector<std::size_t>> groups(doc.AircraftCount());
+  const auto entries = doc.Entries();
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const long aircraft = index.Find(entries[i]->nNumber);
+    if (aircraft >= 0) groups[static_cast<std::size_t>(aircraft)].push_back(i);
   }
   return groups;
 }
 
-}  // namespace
-
-void CLogView::DrawByNNumber(CSurface& surface, CLogViewHost& host, int& y, int& pageTop) {
+void PlaceByNNumber(const CAerodexDoc& doc, CRowPlacer& placer) {
   CAerodexEntry grand;
-  grand.ResetTotals(doc_.Clock());
+  grand.ResetTotals(doc.Clock());
   CAerodexEntry group;
-  const auto flights = FlightsByAircraft(doc_);
-  for (std::size_t i = 0; i < doc_.AircraftCount(); ++i) {
-    const CAirplane& aircraft = doc_.Aircraft(i);
-    group.ResetTotals(doc_.Clock());
+  const auto groups = FlightsByAircraft(doc, CAircraftIndex(doc));
+  for (std::size_t a = 0; a < doc.AircraftCount(); ++a) {
+    const CAirplane& aircraft = doc.Aircraft(a);
+    group.ResetTotals(doc.Clock());
     group.nNumber = aircraft.nNumber;
-    for (CAerodexEntry* entry : flights[i]) {
-      pageTop = PlaceEntryRow(surface, host, *entry, y, pageTop);
-      group.AddToTotals(*entry);
-      y = Offset(y, -layout::kRowGap);
-      grand.AddToTotals(*entry);
-      AddAircraftSumsAs(aircraft, *entry, grand);
+    for (const std::size_t i : groups[a]) {
+      CAerodexEntry& entry = doc.Entry(i);
+      placer.PlaceEntry(entry, i);
+      group.AddToTotals(entry);
+      grand.AddToTotals(entry);
+      AddAircraftSumsAs(aircraft, entry, grand);
     }
     // The group's engine-class, simulator and cost columns come from its
     // summed hours and the aircraft, as for a flight.
-    pageTop = PlaceTotalsRow(surface, host, group, y, pageTop, "Summary for N" + aircraft.nNumber,
-                             &aircraft);
-    y = Offset(y, -layout::kTotalsGap);
+    placer.PlaceTotals(group, "Summary for N" + aircraft.nNumber, &aircraft);
   }
-  pageTop = PlaceTotalsRow(surface, host, grand, y, pageTop, "Grand Total");
-  y = Offset(y, -layout::kTotalsGap);
+  placer.PlaceTotals(grand, "Grand Total", nullptr);
 }
 
-void CLogView::DrawAnnualSummary(CSurface& surface, CLogViewHost& host, int& y, int& pageTop) {
+void PlaceAnnualSummary(const CAerodexDoc& doc, CRowPlacer& placer) {
+  const CAircraftIndex index(doc);
   CAerodexEntry grand;
-  grand.ResetTotals(doc_.Clock());
+  grand.ResetTotals(doc.Clock());
   CAerodexEntry yearTotals;
-  yearTotals.ResetTotals(doc_.Clock());
-  const auto entries = doc_.Entries();
+  yearTotals.ResetTotals(doc.Clock());
+  const auto entries = doc.Entries();
   // An empty log has no year of its own: its one, empty summary is labelled
   // with the year of today's date, which the row also shows.
   int currentYear = entries.empty() ? yearTotals.year : entries.front()->year;
-  for (const auto& slot : entries) {
-    CAerodexEntry& entry = *slot;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    CAerodexEntry& entry = *entries[i];
     if (entry.year != currentYear) {
-      pageTop = PlaceTotalsRow(surface, host, yearTotals, y, pageTop,
-                               "Summary for " + std::to_string(currentYear));
-      y = Offset(y, -layout::kTotalsGap);
-      yearTotals.ResetTotals(doc_.Clock());
+      placer.PlaceTotals(yearTotals, "Summary for " + std::to_string(currentYear), nullptr);
+      yearTotals.ResetTotals(doc.Clock());
       currentYear = entry.year;
     }
-    pageTop = PlaceEntryRow(surface, host, entry, y, pageTop);
+    placer.PlaceEntry(entry, i);
     yearTotals.AddToTotals(entry);
-    y = Offset(y, -layout::kRowGap);
     grand.AddToTotals(entry);
-    AddAircraftSums(doc_, entry, yearTotals);
-    AddAircraftSums(doc_, entry, grand);
+    const long aircraft = index.Find(entry.nNumber);
+    if (aircraft >= 0) {
+      const CAirplane& flown = doc.Aircraft(static_cast<std::size_t>(aircraft));
+      AddAircraftSumsAs(flown, entry, yearTotals);
+      AddAircraftSumsAs(flown, entry, grand);
+    }
   }
-  pageTop = PlaceTotalsRow(surface, host, yearTotals, y, pageTop,
-                           "Summary for " + std::to_string(currentYear));
-  y = Offset(y, -layout::kTotalsGap);
-  pageTop = PlaceTotalsRow(surface, host, grand, y, pageTop, "Grand Total");
-  y = Offset(y, -layout::kTotalsGap);
+  placer.PlaceTotals(yearTotals, "Summary for " + std::to_string(currentYear), nullptr);
+  placer.PlaceTotals(grand, "Grand Total", nullptr);
+}
+
+}  // namespace
+
+void PlaceViewModeRows(int viewMode, const CAerodexDoc& doc, CRowPlacer& placer) {
+  switch (viewMode) {
+    case kViewByNNumber:
+      PlaceByNNumber(doc, placer);
+      break;
+    case kViewAnnualSummary:
+      PlaceAnnualSummary(doc, placer);
+      break;
+    default:
+      PlaceAllEntries(doc, placer);
+      break;
+  }
 }
 
 void CLogView::SetModeAndRedraw(int mode) {

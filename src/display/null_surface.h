@@ -1,6 +1,7 @@
-// CNullSurface: a drawing surface that draws nothing. The drawing pass run
-// on it still lays the whole log out: row positions, the log's height and
-// with it the page count, exactly as a screen pass would.
+// CNullSurface: a drawing surface that draws nothing, and so shows nothing:
+// a pass run on it draws no row, yet still lays the whole log out (row
+// positions, the log's height and with it the page count) exactly as a
+// screen pass would.
 #pragma once
 
 #include "display/surface.h"
@@ -29,6 +30,8 @@ class CNullSurface final : public CSurface {
   void LineTo(int, int) override {}
   void FillSolidRect(int, int, int, int, CColor) override {}
   bool IsPrinting() const override { return printing_; }
+  bool IsBandVisible(int, int) const override { return false; }
+  CBand VisibleBand() const override { return {1, 0}; }
 
  private:
   const CFontDesc* font_ = nullptr;

@@ -8,6 +8,7 @@
 // background. A surface may skip operations outside its clip rectangle.
 #pragma once
 
+#include <climits>
 #include <string>
 
 #include "model/drawing_resources.h"
@@ -16,6 +17,12 @@ namespace aerodex {
 
 enum class BackgroundMode { kOpaque, kTransparent };
 enum class TextAlign { kLeftTop };
+
+// A range of heights, y up: bottom <= top unless it is empty.
+struct CBand {
+  int bottom;
+  int top;
+};
 
 class CSurface {
  public:
@@ -42,6 +49,9 @@ class CSurface {
   // all, though the pass still places it, so painting one window of a long
   // log costs little. Surfaces that keep everything answer true.
   virtual bool IsBandVisible(int /*bottom*/, int /*top*/) const { return true; }
+  // The heights outside of which nothing drawn can show, so that a pass may
+  // leave out whole rows beyond them without asking for each.
+  virtual CBand VisibleBand() const { return {INT_MIN, INT_MAX}; }
 };
 
 }  // namespace aerodex

@@ -41,6 +41,7 @@ bool RunEntryForm(CAerodexDoc& doc, CInteractionPort& port, CAerodexEntry& entry
   for (;;) {
     if (!port.ShowEntryForm(form)) return false;
     form.CopyTo(entry);
+    doc.NoteChange();  // the log view may redraw the flight while a message is up
     if (auto refusal = CheckFlightRules(entry, form, flags)) {
       port.ShowError(*refusal);
       continue;
@@ -76,7 +77,10 @@ void OnEditEntry(CAerodexDoc& doc, CInteractionPort& port) {
   const CAerodexEntry saved = *entry;
   CEntryDlg form;
   form.FillFrom(*entry);
-  if (!RunEntryForm(doc, port, *entry, form)) RestoreFlight(*entry, saved);
+  if (!RunEntryForm(doc, port, *entry, form)) {
+    RestoreFlight(*entry, saved);
+    doc.NoteChange();
+  }
   doc.SortEntries();
 }
 

@@ -59,6 +59,7 @@ void CAerodexDoc::RemoveEntry(const CAerodexEntry* entry) {
   EntrySlot removed = std::move(entries[index]);
   std::move(&entries[index + 1], &entries[entryCount], &entries[index]);
   --entryCount;
+  NoteChange();
 }
 
 void CAerodexDoc::SortEntries() {
@@ -67,12 +68,21 @@ void CAerodexDoc::SortEntries() {
     return CompareEntries(*a, *b) < 0;
   };
   EntrySlot* begin = &entries[0];
+  EntrySlot* end = begin + entryCount;
   // Logs are nearly always in order already (every change sorts); checking
   // first makes loading a large log much cheaper.
-  if (std::is_sorted(begin, begin + entryCount, inLogOrder)) return;
+  EntrySlot* disorder = std::is_sorted_until(begin, end, inLogOrder);
+  if (disorder == end) return;
   // A stable sort keeps flights of equal date and number in the order they
-  // were stored, so saving a sorted log twice writes the same bytes.
-  std::stable_sort(begin, begin + entryCount, inLogOrder);
+  // were stored, so saving a sorted log twice writes the same bytes. One new
+  // or edited flight leaves two sorted runs, which a stable merge puts in
+  // the same order in linear time.
+  if (std::is_sorted(disorder, end, inLogOrder)) {
+    std::inplace_merge(begin, disorder, end, inLogOrder);
+  } else {
+    std::stable_sort(begin, end, inLogOrder);
+  }
+  NoteChange();
 }
 
 CAirplane* CAerodexDoc::FindAircraft(const std::string& nNumber) const {
@@ -84,10 +94,13 @@ CAirplane* CAerodexDoc::FindAircraft(const std::string& nNumber) const {
 
 void CAerodexDoc::AppendAircraft(std::unique_ptr<CAirplane> airplane) {
   aircraft.push_back(std::move(airplane));
+  NoteChange();
 }
 
 void CAerodexDoc::RemoveAircraftAt(std::size_t index) {
-  if (index < aircraft.size()) aircraft.erase(aircraft.begin() + static_cast<long>(index));
+  if (index >= aircraft.size()) return;
+  aircraft.erase(aircraft.begin() + static_cast<long>(index));
+  NoteChange();
 }
 
 void CAerodexDoc::InitializeOnce() {

@@ -44,6 +44,7 @@ class CAerodexDoc {
   bool AppendEntry(std::unique_ptr<CAerodexEntry> entry);
   // Removes and destroys the entry if it is in the array (found by identity).
   void RemoveEntry(const CAerodexEntry* entry);
+  // Puts the entries in log order; a change of order counts as a change.
   void SortEntries();
   // The first aircraft whose N-Number equals nNumber byte for byte, or null.
   CAirplane* FindAircraft(const std::string& nNumber) const;
@@ -75,6 +76,9 @@ class CAerodexDoc {
   // modified, and clearing or loading it counts too. Whatever is derived from
   // the contents (a layout, a recovery snapshot) is stale once this moves.
   std::uint64_t Revision() const { return revision; }
+  // A change to the contents that does not mark the log modified (yet): a
+  // form writing into a flight that it may put back on Cancel.
+  void NoteChange() { ++revision; }
 
   // --- talking to the user ---
   void ShowError(std::string message);

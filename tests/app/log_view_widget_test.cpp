@@ -1,12 +1,15 @@
 // The log view on screen: pixels to view units at the widget's dots per
 // inch, clicks and double clicks on given rows at normal and expanded size,
 // the scroll extent, the scroll to the selection after a size or mode
-// change, and printing: the preview's page count and a printed PDF.
+// change, and printing: the preview's page count, a printed PDF and the
+// progress of a long print run.
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "app/aerodex_view.h"
 #include "app/command_ids.h"
@@ -33,6 +36,7 @@ class LogViewWidgetTest : public QObject {
   void sizeCommandsScrollToTheSelection();
   void printPreviewShowsEveryPage();
   void printingToPdfGivesOneSheetPerPage();
+  void longPrintShowsItsProgressAndCanBeCancelled();
 
  private:
   // What the window system delivers for a double click: press, release,
@@ -215,6 +219,34 @@ void LogViewWidgetTest::printingToPdfGivesOneSheetPerPage() {
   QCOMPARE(PdfPageCount(ReadBytes(path)), pages - 1);
   const QSizeF sheet = printer.pageLayout().fullRect(QPageLayout::Inch).size();
   QCOMPARE(sheet, QSizeF(11, 8.5));
+}
+
+void LogViewWidgetTest::longPrintShowsItsProgressAndCanBeCancelled() {
+  CPrintController& printing = app_->MainFrame()->Printing();
+  printing.SetProgressDelay(0);  // as if every page took long
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString path = dir_.filePath(QStringLiteral("cancelled.pdf"));
+  printer.setOutputFileName(path);
+  SetLogPageDefaults(printer);
+  const int pages = printing.PreparePrinting();
+  QString label;
+  bool shown = false;
+  // Runs once the progress window lets events through, amid the run.
+  QTimer::singleShot(0, this, [&] {
+    auto* progress = app_->MainFrame()->findChild<QProgressDialog*>();
+    if (progress == nullptr) return;
+    shown = progress->isVisible();
+    label = progress->labelText();
+    progress->cancel();
+  });
+  QVERIFY(printing.PrintPages(printer, 1, pages));
+  QVERIFY(shown);
+  QVERIFY2(label.startsWith(QStringLiteral("Printing page ")), qPrintable(label));
+  QVERIFY(label.endsWith(QStringLiteral(" of %1...").arg(pages)));
+  const int printed = PdfPageCount(ReadBytes(path));
+  QVERIFY(printed > 0 && printed < pages);
+  QVERIFY(app_->MainFrame()->findChild<QProgressDialog*>() == nullptr);
 }
 
 QTEST_MAIN(LogViewWidgetTest)

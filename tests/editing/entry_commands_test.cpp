@@ -162,4 +162,36 @@ TEST_F(EntryCommandsTest, DeleteAsksWithTheDateAndRemovesOnConfirm) {
   EXPECT_FALSE(CanEditOrDeleteEntry(doc));
 }
 
+// The log view keeps its layout until the revision moves, and may redraw
+// while a message about the form is up: the record the form wrote into and
+// the record Cancel put back must each move it, modified or not.
+TEST_F(EntryCommandsTest, EditWritingIntoTheFlightAndCancelBothCountAsChanges) {
+  doc.AppendEntry(MakeFlight(1998, 1, 1));
+  doc.SetModifiedFlag(false);
+  const auto before = doc.Revision();
+  std::vector<std::uint64_t> revisionsAtMessages;
+  struct WatchingPort : ScriptedPort {
+    CAerodexDoc* doc = nullptr;
+    std::vector<std::uint64_t>* seen = nullptr;
+    void ShowError(const std::string& message) override {
+      seen->push_back(doc->Revision());
+      ScriptedPort::ShowError(message);
+    }
+  } watching;
+  watching.doc = &doc;
+  watching.seen = &revisionsAtMessages;
+  doc.SetPort(&watching);
+  watching.OkEntry([](CEntryDlg& f) {
+    f.remarks = "A much longer description that wraps onto a second line";
+    f.departure.clear();  // refused
+  });
+  watching.CancelEntry();
+  OnEditEntry(doc, watching);
+  ASSERT_EQ(revisionsAtMessages.size(), 1u);
+  EXPECT_GT(revisionsAtMessages[0], before);
+  EXPECT_GT(doc.Revision(), revisionsAtMessages[0]);
+  EXPECT_EQ(doc.Entry(0).remarks, "Practice approaches");
+  EXPECT_FALSE(doc.IsModified());
+}
+
 }  // namespace

@@ -83,6 +83,40 @@ TEST_F(DocumentTest, SortPutsEntriesInLogOrder) {
   EXPECT_EQ(doc.Entry(2).year, 1998);
 }
 
+// One flight out of place (new at the end, or edited to another date) is
+// merged in; flights of equal date and number keep their stored order
+// whichever way the sort goes.
+TEST_F(DocumentTest, SortKeepsTheStoredOrderOfEqualFlightsAndCountsAsAChange) {
+  std::vector<const CAerodexEntry*> equal;
+  for (int i = 0; i < 6; ++i) {
+    auto e = MakeFlight(2000, 1 + i % 3, 1);
+    if (e->month == 2) equal.push_back(e.get());
+    doc.AppendEntry(std::move(e));
+  }
+  auto late = MakeFlight(2000, 2, 1);
+  equal.push_back(late.get());
+  doc.AppendEntry(std::move(late));  // appended: the end of the log is out of order
+  doc.SortEntries();
+  std::vector<const CAerodexEntry*> february;
+  for (const auto& e : doc.Entries()) {
+    if (e->month == 2) february.push_back(e.get());
+  }
+  EXPECT_EQ(february, equal);
+  CAerodexEntry& edited = doc.Entry(0);  // January moved past every February flight
+  edited.month = 2;
+  const auto before = doc.Revision();
+  doc.SortEntries();
+  february.clear();
+  for (const auto& e : doc.Entries()) {
+    if (e->month == 2) february.push_back(e.get());
+  }
+  EXPECT_EQ(february, (std::vector<const CAerodexEntry*>{&edited, equal[0], equal[1], equal[2]}));
+  EXPECT_GT(doc.Revision(), before);
+  const auto sorted = doc.Revision();
+  doc.SortEntries();
+  EXPECT_EQ(doc.Revision(), sorted);  // already in order: nothing changed
+}
+
 TEST_F(DocumentTest, FindAircraftIsExactAndReturnsTheFirstMatch) {
   doc.AppendAircraft(MakeAirplane("ABC"));
   doc.AppendAircraft(MakeAirplane("123"));

@@ -1,8 +1,9 @@
 // Printing the log: one routine paints page n of the log on any printer-like
 // painter (QPrinter for print and print preview, QPdfWriter for PDF), and the
-// PDF export builds on it. Every page runs the complete drawing pass on a
-// printer surface at 0.001 inch per unit whose origin is moved so that page
-// n's top is the top of the printable area; the device clips the rest.
+// PDF export builds on it. Every page runs the drawing pass on a printer
+// surface at 0.001 inch per unit whose origin is moved so that page n's top
+// is the top of the printable area; the pass draws only that page's band
+// from the kept layout, and the device clips the rest.
 #pragma once
 
 #include <QByteArray>

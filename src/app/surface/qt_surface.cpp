@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QString>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "model/codepage.h"
@@ -76,6 +77,13 @@ void CQtSurface::UpdateLogicalClip() {
 
 double CQtSurface::DeviceUnitsPerLogical() const {
   return (std::abs(mapping_.scaleX) + std::abs(mapping_.scaleY)) / 2.0;
+}
+
+CBand CQtSurface::VisibleBand() const {
+  const auto toInt = [](long long v) {
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+  };
+  return {toInt(clip_.bottom), toInt(clip_.top)};
 }
 
 bool CQtSurface::Visible(const LogicalBox& box) const {

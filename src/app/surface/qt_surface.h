@@ -49,6 +49,7 @@ class CQtSurface final : public CSurface {
   bool IsBandVisible(int bottom, int top) const override {
     return top >= clip_.bottom && bottom <= clip_.top;
   }
+  CBand VisibleBand() const override;
 
   const CSurfaceMapping& Mapping() const { return mapping_; }
   void SetMapping(const CSurfaceMapping& mapping);

@@ -1,0 +1,85 @@
+// CLogLayout: the placement of one complete pass, kept until what it depends
+// on changes: the document's contents (its revision), the view mode, the
+// night switch, the page height and today's date (which every totals row
+// shows). It holds, in the order the pass would draw them, every heading,
+// flight row and totals row with its band; the rows' positions go into the
+// entries when it is made, as the pass would leave them. A repaint then
+// draws only the items whose band meets what the surface shows, found by
+// binary search, and grows the log's height exactly as the pass would.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "display/surface.h"
+#include "model/document.h"
+
+namespace aerodex {
+
+class CLogLayout {
+ public:
+  // What a layout was made from: any difference makes it stale.
+  struct Key {
+    std::uint64_t revision = 0;
+    int viewMode = 0;
+    int showNightSubtotals = 0;
+    int pageHeight = 0;
+    int day = 0, month = 0, year = 0;  // today's, stamped on every totals row
+    // Guards against a change to the arrays that bypassed the revision.
+    std::uint32_t entryCount = 0;
+    std::size_t aircraftCount = 0;
+    bool operator==(const Key&) const = default;
+  };
+  static Key KeyFor(const CAerodexDoc& doc, int viewMode, int showNightSubtotals);
+
+  bool IsCurrent(const Key& key) const { return built_ && key_ == key; }
+  // Lays the log out afresh for key and puts the rows' positions into the
+  // entries. The entries' line counts are measured again only when the
+  // contents changed since the last build.
+  void Build(const CAerodexDoc& doc, const Key& key);
+
+  // Draws what the surface shows, in the pass's order, as the pass draws it.
+  void Draw(const CAerodexDoc& doc, CSurface& surface);
+
+  // The heights (as -y) that the pass tests against the log's height, one
+  // per placed row, in order; each at or past the height grows it one page.
+  std::span<const std::int64_t> Depths() const { return depths_; }
+  // Whether items and depths run monotonically down the pages (always, short
+  // of a defect); otherwise searches give way to walks.
+  bool InOrder() const { return inOrder_; }
+
+ private:
+  friend class CLayoutRecorder;
+  enum class Kind : std::uint8_t { kHeading, kEntry, kTotals };
+  struct Item {
+    int y;    // heading: the page top; row: its first text line
+    int top;  // the band the item covers
+    int bottom;
+    std::uint32_t ref;  // entry: index in the entries; totals: index in totals_
+    Kind kind;
+  };
+  struct Totals {
+    CAerodexEntry row;
+    std::string label;
+    const CAirplane* aircraft;  // null: drawn as the placeholder
+  };
+
+  void MeasureLines(const CAerodexDoc& doc);
+  void Add(const Item& item);
+  void DrawItem(const CAerodexDoc& doc, CSurface& surface, Item& item);
+
+  Key key_;
+  bool built_ = false;
+  bool inOrder_ = true;
+  std::vector<Item> items_;
+  std::vector<Totals> totals_;
+  std::vector<std::int64_t> depths_;
+  // Line counts by entry index, measured at linesRevision_.
+  std::vector<std::uint32_t> lines_;
+  std::uint64_t linesRevision_ = 0;
+};
+
+}  // namespace aerodex
