@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/command_ids.h"
@@ -47,9 +48,13 @@ bool CAerodexApp::InitInstance(const QStringList& arguments) {
 
   // Landscape Letter is already the printer set-up's default (CPrintController).
   ReopenNewestRecentFile();
-  if (options_.showWindow) frame_->show();
-  // Asked over the window, once it shows what is open.
-  frame_->Documents().OfferRecovery();
+  if (!options_.showWindow) {
+    frame_->Documents().OfferRecovery();
+    return true;
+  }
+  frame_->show();
+  // Asked over the window once it is on the screen and shows what is open.
+  QTimer::singleShot(0, frame_.get(), [this] { frame_->Documents().OfferRecovery(); });
   return true;
 }
 

@@ -25,22 +25,30 @@ std::string HostName() {
   return buffer;
 }
 
+// The state letter and start time of a process from /proc/PID/stat; false
+// when there is no such process or it cannot be read.
+bool ReadProcessStat(pid_t pid, char& state, std::uint64_t& startTicks) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(in, line)) return false;
+  // The command name in parentheses may hold blanks; fields count from its end.
+  const auto close = line.rfind(')');
+  if (close == std::string::npos || close + 2 >= line.size()) return false;
+  std::istringstream fields(line.substr(close + 2));
+  std::string field;
+  fields >> state;
+  for (int i = 4; i < 22 && fields >> field; ++i) {
+  }
+  fields >> startTicks;
+  return !fields.fail();
+}
+
 }  // namespace
 
 std::uint64_t ProcessStartTicks(pid_t pid) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  if (!std::getline(in, line)) return 0;
-  // The command name in parentheses may hold blanks; fields count from its end.
-  const auto close = line.rfind(')');
-  if (close == std::string::npos) return 0;
-  std::istringstream fields(line.substr(close + 2));
-  std::string field;
-  for (int i = 3; i < 22 && fields >> field; ++i) {
-  }
+  char state = 0;
   std::uint64_t ticks = 0;
-  fields >> ticks;
-  return ticks;
+  return ReadProcessStat(pid, state, ticks) ? ticks : 0;
 }
 
 const ProcessIdentity& ThisProcess() {
@@ -58,9 +66,12 @@ const ProcessIdentity& ThisProcess() {
 bool IsProcessAlive(pid_t pid, std::uint64_t startTicks) {
   if (pid <= 0) return false;
   if (::kill(pid, 0) != 0 && errno != EPERM) return false;
-  if (startTicks == 0) return true;
-  const std::uint64_t now = ProcessStartTicks(pid);
-  return now == 0 || now == startTicks;  // unreadable /proc: trust the id
+  char state = 0;
+  std::uint64_t ticks = 0;
+  if (!ReadProcessStat(pid, state, ticks)) return true;  // no /proc to ask: trust the id
+  // A killed process stays a zombie until its parent collects it.
+  if (state == 'Z' || state == 'X') return false;
+  return startTicks == 0 || ticks == startTicks;
 }
 
 }  // namespace aerodex

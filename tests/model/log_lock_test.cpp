@@ -1,6 +1,7 @@
 #include "model/log_lock.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "model/process_identity.h"
@@ -54,4 +55,15 @@ TEST(LogLockTest, ALongNameGetsALockThatFits) {
   CLogLock lock;
   ASSERT_EQ(lock.Acquire(log), Outcome::kAcquired);
   EXPECT_LE(std::filesystem::path(lock.LockPath()).filename().string().size(), 255u);
+}
+
+TEST(LogLockTest, AKilledProcessNotYetCollectedCountsAsGone) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  // Until it is waited for, the child is a zombie that kill(pid, 0) still finds.
+  for (int i = 0; i < 200 && aerodex::IsProcessAlive(child, 0); ++i) ::usleep(5000);
+  EXPECT_FALSE(aerodex::IsProcessAlive(child, 0));
+  EXPECT_EQ(::kill(child, 0), 0);
+  ::waitpid(child, nullptr, 0);
+  EXPECT_TRUE(aerodex::IsProcessAlive(::getpid(), aerodex::ThisProcess().startTicks));
 }
