@@ -73,7 +73,6 @@ void FillLog(CAerodexDoc& doc, int flights) {
 enum class Pass { kFull, kRelayout, kKept };
 
 void RunPass(benchmark::State& state, int mode, int night, Pass pass) {
-  CAerodexDoc::InitializedInProcess() = false;
   CAerodexDoc doc;
   doc.OnNewDocument();
   doc.pilot.licenseNumber = 2345678;

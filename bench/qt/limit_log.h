@@ -17,7 +17,6 @@ inline constexpr std::uint32_t kLimitFlights = 65535;
 // Five more aircraft after the sample's five; every third flight moves to
 // one of them, so each group of the N-Number view has flights.
 inline void BuildTenAircraftLog(CAerodexDoc& doc, std::uint32_t flights) {
-  CAerodexDoc::InitializedInProcess() = false;
   doc.OnNewDocument();
   aerodex::sample::BuildLargeLog(doc, flights);
   static constexpr std::array<const char*, 5> kMore = {"4471R", "9021M", "115BW", "62733", "808SP"};

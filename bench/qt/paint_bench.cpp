@@ -20,7 +20,6 @@ struct LoadedView {
   CAerodexDoc doc;
   aerodex::CLogView view{doc};
   explicit LoadedView(int flights) {
-    CAerodexDoc::InitializedInProcess() = false;
     doc.OnNewDocument();
     aerodex::sample::BuildLargeLog(doc, static_cast<std::uint32_t>(flights));
     doc.selectedEntry = nullptr;

@@ -12,7 +12,6 @@
 namespace {
 
 void BM_RenderPdf(benchmark::State& state) {
-  CAerodexDoc::InitializedInProcess() = false;
   CAerodexDoc doc;
   doc.OnNewDocument();
   aerodex::sample::BuildLargeLog(doc, static_cast<std::uint32_t>(state.range(0)));

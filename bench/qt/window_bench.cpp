@@ -42,14 +42,12 @@ QTemporaryDir& WorkDir() {
 }
 
 std::unique_ptr<CAerodexApp> MakeApp() {
-  CAerodexDoc::InitializedInProcess() = false;
   CAerodexApp::Options options;
   options.settingsPath = WorkDir().filePath(QStringLiteral("aerodex.ini"));
   return std::make_unique<CAerodexApp>(options);
 }
 
 QString WriteLog(std::uint32_t flights) {
-  CAerodexDoc::InitializedInProcess() = false;
   CAerodexDoc doc;
   doc.OnNewDocument();
   aerodex::sample::BuildLargeLog(doc, flights);

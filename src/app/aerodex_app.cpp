@@ -30,7 +30,7 @@ CAerodexApp::CAerodexApp() : CAerodexApp(Options{}) {}
 
 CAerodexApp::CAerodexApp(Options options)
     : options_(std::move(options)),
-      doc_(&port_),
+      doc_(&port_, nullptr, &run_),
       settings_(options_.settingsPath),
       recentFiles_(kRecentFileCount) {}
 

@@ -60,6 +60,7 @@ class CAerodexApp {
 
   Options options_;
   CAppPort port_;
+  CProgramRun run_;
   CAerodexDoc doc_;
   CAppSettings settings_;
   CRecentFileList recentFiles_;

@@ -38,8 +38,10 @@ int UsageError(const Command& command, const std::string& message);
 const Command& FindCommand(const char* name);
 
 // A document for one command, talking to stderr, with the clock of --now if given.
+// Each command is a run of its own.
 struct LoadedLog {
   std::unique_ptr<aerodex::Clock> clock;
+  std::unique_ptr<CProgramRun> run;
   std::unique_ptr<CAerodexDoc> doc;
 };
 LoadedLog NewLog(std::optional<std::time_t> now = std::nullopt);

@@ -103,9 +103,6 @@ int RunPdf(Args args, std::FILE*) {
     std::cerr << "Refusing to write the PDF over the log " << options.out << ".\n";
     return kFailure;
   }
-  // Every command is a run of its own: its document gets the run's fonts even
-  // when an earlier document of this process (an in-process test) made them.
-  CAerodexDoc::InitializedInProcess() = false;
   LoadedLog log = NewLog(now.now);
   if (!OpenLog(log, options.log)) return kFailure;
   const auto app = EnsureGuiApplication();

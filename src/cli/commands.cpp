@@ -140,7 +140,8 @@ int Main(Args args, std::FILE* out) {
 LoadedLog NewLog(std::optional<std::time_t> now) {
   LoadedLog log;
   if (now) log.clock = std::make_unique<FixedClock>(*now);
-  log.doc = std::make_unique<CAerodexDoc>(nullptr, log.clock.get());
+  log.run = std::make_unique<CProgramRun>();
+  log.doc = std::make_unique<CAerodexDoc>(nullptr, log.clock.get(), log.run.get());
   log.doc->OnNewDocument();
   return log;
 }

@@ -10,15 +10,12 @@ CStderrPromptPort& FallbackPort() {
 }
 }  // namespace
 
-CAerodexDoc::CAerodexDoc(CPromptPort* port, const aerodex::Clock* clock)
-    : port(port ? port : &FallbackPort()), clock(clock ? clock : &aerodex::DefaultClock()) {}
+CAerodexDoc::CAerodexDoc(CPromptPort* port, const aerodex::Clock* clock, CProgramRun* run)
+    : port(port ? port : &FallbackPort()),
+      clock(clock ? clock : &aerodex::DefaultClock()),
+      run(run ? run : &ownRun) {}
 
 CAerodexDoc::~CAerodexDoc() = default;
-
-bool& CAerodexDoc::InitializedInProcess() {
-  static bool initialized = false;
-  return initialized;
-}
 
 bool CAerodexDoc::GrowEntryArray(std::uint32_t n) {
   const std::uint64_t capacity = (std::uint64_t{n} & ~std::uint64_t{0xFF}) + 256;
@@ -104,8 +101,7 @@ void CAerodexDoc::RemoveAircraftAt(std::size_t index) {
 }
 
 void CAerodexDoc::InitializeOnce() {
-  if (InitializedInProcess()) return;
-  InitializedInProcess() = true;
+  if (!run->FirstTime()) return;
   scrollToSelection = 1;
   entries.reset();
   entryCount = entryCapacity = 0;

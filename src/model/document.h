@@ -16,6 +16,7 @@
 #include "model/drawing_resources.h"
 #include "model/entry.h"
 #include "model/pilot.h"
+#include "model/program_run.h"
 #include "model/prompt_port.h"
 
 struct CExtent {
@@ -28,7 +29,9 @@ class CAerodexDoc {
  public:
   using EntrySlot = std::unique_ptr<CAerodexEntry>;
 
-  explicit CAerodexDoc(CPromptPort* port = nullptr, const aerodex::Clock* clock = nullptr);
+  // A null run makes the document a run of its own.
+  explicit CAerodexDoc(CPromptPort* port = nullptr, const aerodex::Clock* clock = nullptr,
+                       CProgramRun* run = nullptr);
   ~CAerodexDoc();
   CAerodexDoc(const CAerodexDoc&) = delete;
   CAerodexDoc& operator=(const CAerodexDoc&) = delete;
@@ -61,6 +64,7 @@ class CAerodexDoc {
   long IndexOfEntry(const CAerodexEntry* entry) const;
 
   // --- framework document ---
+  // Once per run (see CProgramRun): the fonts, pen, page geometry and pilot.
   void InitializeOnce();
   // Empties the aircraft and entries; keeps the pilot record, lastNNumber,
   // page geometry and drawing resources.
@@ -115,9 +119,6 @@ class CAerodexDoc {
   CExtent viewportExtent;
   CExtent windowExtent;
 
-  // Whether InitializeOnce has run in this process; tests may clear it.
-  static bool& InitializedInProcess();
-
  private:
   std::unique_ptr<EntrySlot[]> entries;
   std::uint32_t entryCount = 0;
@@ -128,6 +129,8 @@ class CAerodexDoc {
   bool failAllocation = false;
   CPromptPort* port;
   const aerodex::Clock* clock;
+  CProgramRun ownRun;
+  CProgramRun* run;
 
   friend class CDocumentLoader;  // fills the entry slots while reading a file
 };

@@ -64,12 +64,8 @@ inline void UseOwnUserFolders(const QTemporaryDir& dir) {
   qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toLocal8Bit());
 }
 
-// Each program run initialises the document once; every test starts a run.
-inline void StartNewRun() { CAerodexDoc::InitializedInProcess() = false; }
-
 inline std::unique_ptr<aerodex::CAerodexApp> MakeApp(const QTemporaryDir& dir,
                                                      ScriptedFrameDialogs* dialogs) {
-  StartNewRun();
   UseOwnUserFolders(dir);
   aerodex::CAerodexApp::Options options;
   options.settingsPath = dir.filePath(QStringLiteral("aerodex.ini"));

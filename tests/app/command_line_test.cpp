@@ -91,7 +91,6 @@ void CommandLineTest::printSwitchPrintsEveryPageAndEnds() {
   ScriptedFrameDialogs dialogs;
   const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
   QString askedFor = QStringLiteral("unset");
-  StartNewRun();
   CAerodexApp::Options options;
   options.settingsPath = dir.filePath(QStringLiteral("aerodex.ini"));
   options.dialogs = &dialogs;

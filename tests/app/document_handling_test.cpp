@@ -55,7 +55,6 @@ void DocumentHandlingTest::cleanup() {
 
 // A log on disk with a pilot, one aircraft and the given number of flights.
 QString DocumentHandlingTest::SaveSampleLog(const QString& name, int flights) {
-  StartNewRun();
   CAerodexDoc doc;
   doc.OnNewDocument();
   doc.pilot.pilotName = "Dana Whitfield";
@@ -66,7 +65,6 @@ QString DocumentHandlingTest::SaveSampleLog(const QString& name, int flights) {
   doc.SortEntries();
   const QString path = dir_->filePath(name);
   if (!SaveDocumentFile(doc, path.toStdString()).ok) return {};
-  CAerodexDoc::InitializedInProcess() = true;
   return path;
 }
 
@@ -92,7 +90,6 @@ void DocumentHandlingTest::saveAsksForANameThenSavesUnderIt() {
   app_->Document().AppendEntry(MakeFlight(2024, 3, 5));
   QVERIFY(Docs().OnFileSave());
   QCOMPARE(dialogs_.suggestedSaveNames.size(), 1);
-  StartNewRun();
   CAerodexDoc reread;
   QVERIFY(OpenDocumentFile(reread, saved.toStdString()).ok);
   QCOMPARE(reread.EntryCount(), 2u);
@@ -149,7 +146,6 @@ void DocumentHandlingTest::answeringYesSavesFirst() {
   dialogs_.saveAnswers = {SaveAnswer::kYes};
   Docs().OnFileNew();
   QCOMPARE(dialogs_.questions, QStringList{"Save changes to log.adx?"});
-  StartNewRun();
   CAerodexDoc reread;
   QVERIFY(OpenDocumentFile(reread, path.toStdString()).ok);
   QCOMPARE(reread.EntryCount(), 3u);

@@ -102,7 +102,6 @@ bool EndToEndTest::Start(bool onSample) {
     QFile::setPermissions(Path(QStringLiteral("sample.adx")), QFile::ReadOwner | QFile::WriteOwner);
     arguments << Path(QStringLiteral("sample.adx"));
   }
-  StartNewRun();
   UseOwnUserFolders(*dir_);
   CAerodexApp::Options options;
   options.settingsPath = Path(QStringLiteral("aerodex.ini"));

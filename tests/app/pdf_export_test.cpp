@@ -29,7 +29,6 @@ struct TestLog {
   CAerodexDoc doc{nullptr, &clock};
 
   explicit TestLog(int flights) {
-    CAerodexDoc::InitializedInProcess() = false;
     doc.OnNewDocument();
     doc.pilot.pilotName = "Dana Whitfield";
     doc.pilot.licenseNumber = 1234567;

@@ -23,7 +23,6 @@ namespace {
 // The document's fonts and pen as a fresh run creates them.
 const CAerodexDoc& Doc() {
   static CAerodexDoc* doc = [] {
-    CAerodexDoc::InitializedInProcess() = false;
     auto* d = new CAerodexDoc;
     d->OnNewDocument();
     return d;

@@ -35,14 +35,11 @@ class RecentFilesTest : public QObject {
 };
 
 QString RecentFilesTest::MakeLog(const QTemporaryDir& dir, const QString& name, int flights) {
-  const bool initialized = CAerodexDoc::InitializedInProcess();
-  StartNewRun();
   CAerodexDoc doc;
   doc.OnNewDocument();
   for (int i = 0; i < flights; ++i) doc.AppendEntry(MakeFlight(2024, 2, 1 + i));
   const QString path = dir.filePath(name);
   SaveDocumentFile(doc, path.toStdString());
-  CAerodexDoc::InitializedInProcess() = initialized;
   return path;
 }
 

@@ -50,7 +50,6 @@ void StatisticsWindowTest::init() {
   QFile::remove(log);
   QVERIFY(QFile::copy(SampleLogPath(), log));
   QFile::setPermissions(log, QFile::ReadOwner | QFile::WriteOwner);
-  StartNewRun();
   CAerodexApp::Options options;
   options.settingsPath = dir_.filePath(QStringLiteral("aerodex.ini"));
   options.showWindow = false;

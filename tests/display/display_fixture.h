@@ -19,7 +19,6 @@
 class DisplayTest : public ::testing::Test {
  protected:
   DisplayTest() {
-    CAerodexDoc::InitializedInProcess() = false;
     doc.OnNewDocument();
   }
 

@@ -23,7 +23,6 @@ std::span<const std::uint8_t> AsBytes(const std::string& s) {
 class DocumentArchiveTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CAerodexDoc::InitializedInProcess() = false;
     doc.OnNewDocument();
   }
 

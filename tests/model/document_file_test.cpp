@@ -59,7 +59,6 @@ std::string Slurp(const fs::path& path) {
 class DocumentFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CAerodexDoc::InitializedInProcess() = false;
     doc.OnNewDocument();
     dir = fs::temp_directory_path() /
           ("aerodex-file-test-" + std::to_string(::getpid()) + "-" +

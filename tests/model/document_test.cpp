@@ -10,7 +10,6 @@ namespace {
 class DocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CAerodexDoc::InitializedInProcess() = false;
     doc.OnNewDocument();
   }
   RecordingPromptPort port;
@@ -149,7 +148,7 @@ TEST_F(DocumentTest, NewEmptiesTheLogButKeepsPilotAndLastNNumber) {
   EXPECT_EQ(doc.lastNNumber, "5432K");
 }
 
-TEST_F(DocumentTest, InitializeOnceRunsOncePerProcess) {
+TEST_F(DocumentTest, InitializeOnceRunsOncePerRun) {
   EXPECT_EQ(doc.scrollToSelection, 1);
   EXPECT_EQ(doc.placeholderAircraft.nNumber, "  --  ");
   EXPECT_EQ(doc.placeholderAircraft.hourlyCost, 0);
@@ -160,6 +159,16 @@ TEST_F(DocumentTest, InitializeOnceRunsOncePerProcess) {
   EXPECT_EQ(doc.pilot.licenseNumber, 7);
   EXPECT_EQ(doc.logHeight, 8500);
   EXPECT_EQ(doc.zoomFactor, 2);
+
+  // A second document of the same run keeps what it was given; one of its own run starts afresh.
+  CProgramRun run;
+  CAerodexDoc first(nullptr, nullptr, &run), second(nullptr, nullptr, &run), alone;
+  first.OnNewDocument();
+  second.OnNewDocument();
+  alone.OnNewDocument();
+  EXPECT_EQ(first.scrollToSelection, 1);
+  EXPECT_EQ(second.scrollToSelection, 0);
+  EXPECT_EQ(alone.scrollToSelection, 1);
 }
 
 TEST_F(DocumentTest, RevisionMovesWithEveryChangeButNotWithASave) {
