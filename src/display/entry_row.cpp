@@ -1,7 +1,6 @@
 // One ruled row of the log: a flight, or a totals accumulator drawn the same
 // way. The row's aircraft decides the engine-class, simulator and cost columns.
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "display/layout_metrics.h"
@@ -85,30 +84,17 @@ std::size_t RouteLines(const CAerodexEntry& record) {
                              (record.route.empty() ? 0 : record.route.size() + 1) +
                              record.arrival.size();
   // Most routes fit one line; only longer ones need composing to be broken,
-  // and a usual one is composed on the stack.
+  // into a buffer kept from one row to the next.
   if (length < static_cast<std::size_t>(layout::kRouteWidth)) return 1;
-  char buffer[256];
-  if (length > sizeof buffer) return CountWrappedLines(ComposeRoute(record), layout::kRouteWidth);
-  std::size_t used = 0;
-  const auto append = [&](const std::string& part) {
-    std::memcpy(buffer + used, part.data(), part.size());
-    used += part.size();
-  };
-  append(record.departure);
-  buffer[used++] = '-';
-  if (!record.route.empty()) {
-    append(record.route);
-    buffer[used++] = '-';
-  }
-  append(record.arrival);
-  return CountWrappedLines(std::string_view(buffer, used), layout::kRouteWidth);
+  thread_local std::string composed;
+  ComposeRoute(record, composed);
+  return CountWrappedLines(composed, layout::kRouteWidth);
 }
 
 }  // namespace
 
-std::string ComposeRoute(const CAerodexEntry& record) {
-  std::string text;
-  text.reserve(record.departure.size() + record.route.size() + record.arrival.size() + 2);
+void ComposeRoute(const CAerodexEntry& record, std::string& text) {
+  text.clear();
   text += record.departure;
   text += '-';
   if (!record.route.empty()) {
@@ -116,6 +102,12 @@ std::string ComposeRoute(const CAerodexEntry& record) {
     text += '-';
   }
   text += record.arrival;
+}
+
+std::string ComposeRoute(const CAerodexEntry& record) {
+  std::string text;
+  text.reserve(record.departure.size() + record.route.size() + record.arrival.size() + 2);
+  ComposeRoute(record, text);
   return text;
 }
 

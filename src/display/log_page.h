@@ -44,6 +44,8 @@ int DrawWrappedText(CSurface& surface, int x, int y, int width, const std::strin
 
 // The route as a row shows it: departure-route-arrival.
 std::string ComposeRoute(const CAerodexEntry& record);
+// The same, into text (its old contents replaced).
+void ComposeRoute(const CAerodexEntry& record, std::string& text);
 
 // Adds an entry's cost and engine-class hours into an accumulator, by the
 // first aircraft of the database that the entry names (nothing when none).

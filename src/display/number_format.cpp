@@ -1,8 +1,11 @@
-// A repaint formats some ten numbers per flight, for every flight of the log,
-// so the row's numbers avoid printf's cost while giving its exact output:
+// Every row drawn formats some ten numbers (a printed log: every flight), so
+// the row's numbers avoid printf's cost while giving its exact output:
 // integers through std::to_chars; hours and costs (one or no decimal) through
 // an exact rounding of their own, anything else through std::to_chars, which
 // the standard defines as printing what printf prints in the "C" locale.
+// Measured (BM_DrawEveryRow in layout_bench, instructions under callgrind):
+// std::to_chars with a precision for every hour makes the drawing of every
+// row 57% dearer, so the exact rounding below stays.
 #include "display/number_format.h"
 
 #include <charconv>
