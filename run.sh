@@ -7,8 +7,8 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 aerodex_install_dependencies
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)"
 
 sample=examples/sample.adx
 if [ -x build/bin/aerodex ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

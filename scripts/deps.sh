@@ -6,10 +6,11 @@ set -euo pipefail
 AERODEX_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
+  dpkg-dev
 )
 
 aerodex_missing_packages() {

@@ -4,9 +4,11 @@
 
 #include <QDialog>
 
+#include "aerodex_version.h"
+
 namespace aerodex {
 
-inline constexpr const char* kVersionLine = "aerodex Version 2.2";
+inline constexpr const char* kVersionLine = "aerodex Version " AERODEX_VERSION;
 
 class CAboutDlg : public QDialog {
   Q_OBJECT

@@ -1,12 +1,19 @@
 // aerodex: the desktop flight log.
 #include <QApplication>
+#include <cstdio>
 
+#include "aerodex_version.h"
 #include "app/aerodex_app.h"
+#include "app/program_info.h"
 
 int main(int argc, char** argv) {
+  if (const auto info = aerodex::ProgramInfoRequested(argc, argv)) {
+    std::fputs(info->c_str(), stdout);
+    return 0;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("aerodex"));
-  QApplication::setApplicationVersion(QStringLiteral("2.2"));
+  QApplication::setApplicationVersion(QStringLiteral(AERODEX_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("aerodex"));
 
   aerodex::CAerodexApp aerodexApp;

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <iostream>
 
+#include "aerodex_version.h"
 #include "cli/cli.h"
 #include "model/document_file.h"
 
@@ -87,7 +88,8 @@ void PrintWrapped(std::FILE* out, std::string_view text) {
 void PrintHelp(std::FILE* out) {
   std::fprintf(out,
                "aerodex-cli: reads and converts aerodex flight logs (.adx) without the window.\n\n"
-               "Usage: aerodex-cli COMMAND ARGUMENTS...\n\nCommands:\n");
+               "Usage: aerodex-cli COMMAND ARGUMENTS...\n       aerodex-cli --help | --version\n\n"
+               "Commands:\n");
   for (const Command& command : Commands()) {
     std::fprintf(out, "  %s %s\n", command.name, command.synopsis);
     PrintWrapped(out, command.help);
@@ -128,6 +130,10 @@ int Main(Args args, std::FILE* out) {
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintHelp(out);
+    return kOk;
+  }
+  if (args[0] == "--version") {
+    std::fprintf(out, "aerodex-cli %s\n", AERODEX_VERSION);
     return kOk;
   }
   for (const Command& command : Commands()) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "aerodex_version.h"
 #include "support/cli_runner.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
@@ -107,4 +108,7 @@ TEST_F(CliTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
   for (const char* command : {"dump", "resave", "csv"}) {
     EXPECT_NE(run.out.find(std::string("  ") + command + " "), std::string::npos) << command;
   }
+  run = RunCli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, std::string("aerodex-cli ") + AERODEX_VERSION + "\n");
 }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the Debian package in the given build folder and checks that it
+# unpacks into a scratch root with every file in its place, and that the
+# unpacked aerodex-cli runs.
+set -euo pipefail
+build=${1:-build}
+(cd "$build" && rm -f aerodex_*.deb && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/aerodex_*.deb)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+for file in \
+  usr/bin/aerodex usr/bin/aerodex-cli \
+  usr/share/applications/aerodex.desktop \
+  usr/share/mime/packages/aerodex.xml \
+  usr/share/metainfo/aerodex.metainfo.xml \
+  usr/share/icons/hicolor/48x48/apps/aerodex.png \
+  usr/share/icons/hicolor/256x256/mimetypes/application-x-aerodex.png \
+  usr/share/doc/aerodex/aerodex.html \
+  usr/share/man/man1/aerodex-cli.1; do
+  [ -f "$root/$file" ] || { echo "missing from the package: /$file"; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for dependency in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-qpa-plugins; do
+  grep -q "$dependency" <<<"$depends" || { echo "not declared: $dependency ($depends)"; exit 1; }
+done
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ "$("$root/usr/bin/aerodex-cli" --version)" = "aerodex-cli $version" ]
+[ "$("$root/usr/bin/aerodex" --version)" = "aerodex $version" ]
+echo "$(basename "$deb"): $(dpkg-deb -f "$deb" Installed-Size) KiB installed"
