@@ -39,7 +39,10 @@ bool CAerodexDoc::AppendEntry(std::unique_ptr<CAerodexEntry> entry) {
   if (entryCount >= entryCapacity && !GrowEntryArray(entryCount + 1)) return false;
   selectedEntry = entry.get();
   entries[entryCount++] = std::move(entry);
-  SetModifiedFlag();
+  // Told once by the caller when the whole change is made: an import appends
+  // thousands of flights.
+  modified = true;
+  ++revision;
   return true;
 }
 
@@ -127,6 +130,7 @@ void CAerodexDoc::DeleteContents() {
     entryCount = entryCapacity = 0;
   }
   selectedEntry = nullptr;
+  Announce();
 }
 
 void CAerodexDoc::OnNewDocument() {
@@ -139,7 +143,32 @@ void CAerodexDoc::ShowError(std::string message) { port->ShowError(message); }
 
 bool CAerodexDoc::AskConfirmation(std::string message) { return port->AskConfirmation(message); }
 
-void CAerodexDoc::UpdateAllViews() { port->UpdateAllViews(); }
+void CAerodexDoc::SetModifiedFlag(bool isModified) {
+  modified = isModified;
+  if (isModified) ++revision;
+  Announce();
+}
+
+void CAerodexDoc::UpdateAllViews() {
+  port->UpdateAllViews();
+  Announce();
+}
+
+void CAerodexDoc::AddListener(CDocumentListener* listener) {
+  if (std::find(listeners.begin(), listeners.end(), listener) == listeners.end()) {
+    listeners.push_back(listener);
+  }
+}
+
+void CAerodexDoc::RemoveListener(CDocumentListener* listener) {
+  std::erase(listeners, listener);
+}
+
+void CAerodexDoc::Announce() const {
+  // A copy, so that a listener may remove itself while being told.
+  const std::vector<CDocumentListener*> told = listeners;
+  for (CDocumentListener* listener : told) listener->DocumentChanged(*this);
+}
 
 void CAerodexDoc::SetPort(CPromptPort* newPort) { port = newPort ? newPort : &FallbackPort(); }
 

@@ -13,6 +13,7 @@
 
 #include "model/airplane.h"
 #include "model/clock.h"
+#include "model/document_listener.h"
 #include "model/drawing_resources.h"
 #include "model/entry.h"
 #include "model/pilot.h"
@@ -41,7 +42,8 @@ class CAerodexDoc {
   // bits cleared, plus 256. False (after telling the user) when memory ran out;
   // the entries are then untouched.
   bool GrowEntryArray(std::uint32_t n);
-  // Takes ownership, appends, selects and marks modified. The caller sorts.
+  // Takes ownership, appends, selects and marks modified. The caller sorts
+  // and, once its whole change is made, tells the views (UpdateAllViews).
   // False when the array could not grow: the entry is given back destroyed and
   // the log is unchanged.
   bool AppendEntry(std::unique_ptr<CAerodexEntry> entry);
@@ -72,10 +74,7 @@ class CAerodexDoc {
   // New: a fresh empty log that keeps the pilot and lastNNumber.
   void OnNewDocument();
   bool IsModified() const { return modified; }
-  void SetModifiedFlag(bool isModified = true) {
-    modified = isModified;
-    if (isModified) ++revision;
-  }
+  void SetModifiedFlag(bool isModified = true);
   // Counts the changes to the log's contents: every change marks the log
   // modified, and clearing or loading it counts too. Whatever is derived from
   // the contents (a layout, a recovery snapshot) is stale once this moves.
@@ -87,7 +86,11 @@ class CAerodexDoc {
   // --- talking to the user ---
   void ShowError(std::string message);
   bool AskConfirmation(std::string message);
+  // Asks the views to redraw: the port's request and every listener's notice.
   void UpdateAllViews();
+  // Listeners are told of every change (see CDocumentListener); not owned.
+  void AddListener(CDocumentListener* listener);
+  void RemoveListener(CDocumentListener* listener);
   CPromptPort& Port() const { return *port; }
   void SetPort(CPromptPort* newPort);
   const aerodex::Clock& Clock() const { return *clock; }
@@ -120,10 +123,13 @@ class CAerodexDoc {
   CExtent windowExtent;
 
  private:
+  void Announce() const;
+
   std::unique_ptr<EntrySlot[]> entries;
   std::uint32_t entryCount = 0;
   std::uint32_t entryCapacity = 0;
   std::vector<std::unique_ptr<CAirplane>> aircraft;
+  std::vector<CDocumentListener*> listeners;
   bool modified = false;
   std::uint64_t revision = 0;
   bool failAllocation = false;

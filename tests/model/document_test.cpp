@@ -181,3 +181,21 @@ TEST_F(DocumentTest, RevisionMovesWithEveryChangeButNotWithASave) {
   doc.DeleteContents();
   EXPECT_GT(doc.Revision(), afterAppend);
 }
+
+TEST_F(DocumentTest, ListenersAreToldOfChangesOnceAndCanLeave) {
+  struct Counter : CDocumentListener {
+    int told = 0;
+    void DocumentChanged(const CAerodexDoc&) override { ++told; }
+  } counter;
+  doc.AddListener(&counter);
+  doc.AddListener(&counter);  // once is enough
+  for (int i = 0; i < 100; ++i) doc.AppendEntry(MakeFlight(2024, 1, 1 + i % 28));
+  EXPECT_EQ(counter.told, 0);  // an import tells once, when it is done
+  doc.UpdateAllViews();
+  doc.SetModifiedFlag(false);
+  doc.DeleteContents();
+  EXPECT_EQ(counter.told, 3);
+  doc.RemoveListener(&counter);
+  doc.SetModifiedFlag();
+  EXPECT_EQ(counter.told, 3);
+}
