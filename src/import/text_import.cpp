@@ -1,12 +1,15 @@
 #include "import/text_import.h"
 
+#include <cstdint>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "editing/aircraft_commands.h"
 #include "import/data_reader.h"
-#include "import/number_scanner.h"
+#include "import/known_flights.h"
 #include "import/text_record.h"
 #include "model/file_layer.h"
 
@@ -15,26 +18,28 @@ namespace {
 
 // Header items 1 to 4: the record count E, two pilot texts and the pilot
 // data line, of which only E is used.
-bool ReadHeader(CDataReader& reader, CPromptPort& port, int& expected) {
+bool ReadHeader(CDataReader& reader, CImportNotes& notes, int& expected) {
   std::string line;
   if (reader.ReadDataLine(line) == ReadStatus::kEnd) {
-    port.ShowError(kIntegritySuspect);
+    notes.Stop(kIntegritySuspect);
     return false;
   }
-  if (!CNumberScanner(line).NextInt(expected)) {
-    port.ShowError(NumberDataMessage(line, 1));
+  if (!ScanNumberLine(line, reader.LineNumber(), {NumberField{&expected, nullptr}}, notes)) {
     return false;
   }
   std::string pilotText;
   for (int item = 2; item <= 3; ++item) {
     const ReadStatus status = reader.ReadDataString(pilotText);
     if (status == ReadStatus::kOk) continue;
-    port.ShowError(status == ReadStatus::kEnd ? std::string(kPilotInfoError)
-                                              : NoCaretsMessage(reader.OffendingLine()));
+    if (status == ReadStatus::kEnd) {
+      notes.Stop(kPilotInfoError);
+    } else {
+      notes.Stop(NoCaretsMessage(reader.OffendingLine()), reader.LineNumber());
+    }
     return false;
   }
   if (reader.ReadDataLine(line) == ReadStatus::kEnd) {
-    port.ShowError(kPilotDataSuspect);
+    notes.Stop(kPilotDataSuspect);
     return false;
   }
   return true;
@@ -42,27 +47,30 @@ bool ReadHeader(CDataReader& reader, CPromptPort& port, int& expected) {
 
 // Offers to create an aircraft that the database lacks. Asked for every
 // record, so an aircraft created for one record is found by the next.
-void OfferMissingAircraft(CAerodexDoc& doc, CInteractionPort& port, const std::string& nNumber) {
+void OfferMissingAircraft(CAerodexDoc& doc, CInteractionPort& port, const std::string& nNumber,
+                          CImportReport& report) {
   if (doc.FindAircraft(nNumber)) return;
   if (port.AskConfirmation("N" + nNumber + ": not in aircraft database. " +
                            kMissingAircraftAdvice)) {
     RunAircraftForm(doc, port, nNumber);  // the flight is imported whatever the form returns
+    if (doc.FindAircraft(nNumber)) report.aircraftCreated.push_back(nNumber);
   }
 }
 
 // The next record, read up to its remarks; nothing when the file has ended
-// (done) or the record is unusable (a message has been shown).
+// or the record is unusable (the import has stopped). firstLine is the line
+// of the file that the record begins on.
 std::unique_ptr<CAerodexEntry> ReadRecord(CDataReader& reader, CAerodexDoc& doc,
-                                          CPromptPort& port, bool& done) {
+                                          CImportNotes& notes, std::int64_t& firstLine) {
   std::string nNumber;
   const ReadStatus status = reader.ReadDataString(nNumber);
-  done = status == ReadStatus::kEnd;
-  if (status == ReadStatus::kNoCarets) port.ShowError(NoCaretsMessage(reader.OffendingLine()));
+  firstLine = reader.LineNumber();
+  if (status == ReadStatus::kNoCarets) notes.Stop(NoCaretsMessage(reader.OffendingLine()), firstLine);
   if (status != ReadStatus::kOk) return nullptr;
   auto entry = std::make_unique<CAerodexEntry>();
   entry->ResetTotals(doc.Clock());
   entry->nNumber = StoredNNumber(nNumber);
-  if (!ReadRecordItems(reader, port, *entry)) return nullptr;
+  if (!ReadRecordItems(reader, notes, *entry)) return nullptr;
   return entry;
 }
 
@@ -72,34 +80,67 @@ void SortIntoPlace(CAerodexDoc& doc) {
   doc.UpdateAllViews();
 }
 
+// The N-Numbers of the imported flights that no aircraft has, with their counts.
+std::vector<CMissingAircraft> StillMissing(const CAerodexDoc& doc,
+                                           const std::vector<std::string>& imported) {
+  constexpr std::size_t kInDatabase = SIZE_MAX;
+  std::vector<CMissingAircraft> missing;
+  std::unordered_map<std::string, std::size_t> slot;  // index into missing
+  for (const std::string& nNumber : imported) {
+    const auto [at, added] = slot.try_emplace(nNumber, kInDatabase);
+    if (added && !doc.FindAircraft(nNumber)) {
+      at->second = missing.size();
+      missing.push_back({nNumber, 0});
+    }
+    if (at->second != kInDatabase) ++missing[at->second].flights;
+  }
+  return missing;
+}
+
+// Reads records up to the end of the file or a stop, appending each.
+void ReadRecords(CDataReader& reader, CAerodexDoc& doc, CInteractionPort& port,
+                 CImportNotes& notes, CImportReport& report) {
+  const CKnownFlights known(doc);
+  std::vector<std::string> imported;
+  for (;;) {
+    std::int64_t firstLine = 0;
+    std::unique_ptr<CAerodexEntry> entry = ReadRecord(reader, doc, notes, firstLine);
+    if (!entry) break;  // the end of the file, or a stop
+    if (known.LooksKnown(*entry)) report.duplicates.push_back({firstLine, DescribeFlight(*entry)});
+    OfferMissingAircraft(doc, port, entry->nNumber, report);
+    std::string nNumber = entry->nNumber;
+    if (!doc.AppendEntry(std::move(entry))) {
+      report.status = ImportStatus::kStopped;  // the document has shown why
+      report.stop = {firstLine, "no memory for another flight"};
+      break;
+    }
+    imported.push_back(std::move(nNumber));
+    ++report.found;
+  }
+  report.missingAircraft = StillMissing(doc, imported);
+}
+
 }  // namespace
 
-ImportResult ImportTextLog(CAerodexDoc& doc, CInteractionPort& port, std::istream& in) {
+CImportReport ImportTextLog(CAerodexDoc& doc, CInteractionPort& port, std::istream& in) {
   CDataReader reader(in);
-  ImportResult result;
-  if (!ReadHeader(reader, port, result.expected)) {
-    result.status = ImportStatus::kStopped;
-    return result;
-  }
-  for (;;) {
-    bool done = false;
-    std::unique_ptr<CAerodexEntry> entry = ReadRecord(reader, doc, port, done);
-    if (done) break;
-    if (entry) OfferMissingAircraft(doc, port, entry->nNumber);
-    if (!entry || !doc.AppendEntry(std::move(entry))) {
-      // Whatever was appended stays, but never out of log order.
-      result.status = ImportStatus::kStopped;
-      if (result.found > 0) SortIntoPlace(doc);
-      return result;
-    }
-    ++result.found;
+  CImportReport report;
+  CImportNotes notes(port, report);
+  report.headerRead = ReadHeader(reader, notes, report.expected);
+  if (report.headerRead) ReadRecords(reader, doc, port, notes, report);
+  report.flightsAdded = report.found;
+  report.loneCarriageReturns = reader.MetLoneCarriageReturn();
+  if (report.status == ImportStatus::kStopped) {
+    // Whatever was appended stays, but never out of log order.
+    if (report.found > 0) SortIntoPlace(doc);
+    return report;
   }
   SortIntoPlace(doc);
-  if (result.expected != result.found) {
-    port.ShowError("Expected " + std::to_string(result.expected) + " entries, found " +
-                   std::to_string(result.found) + " entries!\n");
+  if (report.expected != report.found) {
+    port.ShowError("Expected " + std::to_string(report.expected) + " entries, found " +
+                   std::to_string(report.found) + " entries!\n");
   }
-  return result;
+  return report;
 }
 
 }  // namespace aerodex::import
@@ -114,5 +155,7 @@ void OnImportFromUnix(CAerodexDoc& doc, CInteractionPort& port) {
     return;
   }
   std::istringstream in(text);
-  aerodex::import::ImportTextLog(doc, port, in);
+  aerodex::import::CImportReport report = aerodex::import::ImportTextLog(doc, port, in);
+  report.file = path;
+  port.ShowImportReport(aerodex::import::RenderImportReport(report));
 }
