@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -404,3 +406,91 @@ TEST_F(TextImportTest, CommandAsksForTheFileAndReportsOneThatCannotBeOpened) {
 }
 
 }  // namespace
+
+namespace {
+
+// A 1,000-record file with faults planted at known lines, and what the
+// report must say about it.
+struct PlantedFile {
+  std::string text;
+  std::vector<std::int64_t> warningLines;
+  std::vector<std::int64_t> duplicateLines;
+  std::int64_t flightsOf77Z = 0;
+  std::int64_t flightsOf88Y = 0;
+};
+
+PlantedFile MakePlantedFile(CAerodexDoc& doc) {
+  PlantedFile planted;
+  std::int64_t line = 0;
+  auto add = [&](const std::string& text) {
+    planted.text += text + "\n";
+    return ++line;
+  };
+  add("1003");  // three more than the file holds
+  add("^Jane Doe^");
+  add("^12 Main St^");
+  add("1 2 3 4");
+  for (int i = 0; i < 1000; ++i) {
+    if (i % 37 == 0) add("# page " + std::to_string(i / 37));
+    const std::string nNumber = i % 3 == 0 ? "N1234X" : i % 3 == 1 ? "N77Z" : "88Y";
+    if (i % 3 == 1) ++planted.flightsOf77Z;
+    if (i % 3 == 2) ++planted.flightsOf88Y;
+    const int day = 1 + i % 28, month = 1 + (i / 28) % 12, year = 1980 + i / 336;
+    const std::int64_t first = add("^" + nNumber + "^");
+    add(std::to_string(day) + " " + std::to_string(month) + " " + std::to_string(year));
+    add("^KSJC^");
+    add("^KMRY^");
+    add("^V25^");
+    if (i % 250 == 3) {
+      planted.warningLines.push_back(add("1 0 1.2 none"));
+    } else {
+      add("1 0 1.2 0 0 0 1.3 1.2 0 0 0");
+    }
+    if (i % 100 == 7) {
+      planted.warningLines.push_back(add("0 1"));
+    } else {
+      add("0 0 0 0 0 0 0");
+    }
+    add("^flight " + std::to_string(i) + "^");
+    if (i % 200 == 50) {  // already in the log, typed in by hand
+      auto known = MakeFlight(year, month, day, 1, nNumber[0] == 'N' ? nNumber.substr(1) : nNumber);
+      doc.AppendEntry(std::move(known));
+      planted.duplicateLines.push_back(first);
+    }
+  }
+  return planted;
+}
+
+std::vector<std::int64_t> Lines(const std::vector<aerodex::import::CImportLine>& found) {
+  std::vector<std::int64_t> lines;
+  for (const auto& item : found) lines.push_back(item.line);
+  return lines;
+}
+
+}  // namespace
+
+TEST_F(TextImportTest, ReportCountsOnAThousandRecordsWithPlantedFaults) {
+  doc.AppendAircraft(MakeAirplane("1234X"));
+  const PlantedFile planted = MakePlantedFile(doc);
+  const CImportReport report = Import(planted.text);
+  EXPECT_EQ(report.status, ImportStatus::kCompleted);
+  EXPECT_EQ(report.found, 1000);
+  EXPECT_EQ(report.flightsAdded, 1000);
+  EXPECT_EQ(doc.EntryCount(), 1005u);
+  EXPECT_EQ(port.errors, std::vector<std::string>{"Expected 1003 entries, found 1000 entries!\n"});
+  // Asked for every flight of the two missing aircraft.
+  EXPECT_EQ(port.questions.size(), planted.flightsOf77Z + planted.flightsOf88Y);
+  std::vector<std::int64_t> warnings = planted.warningLines;
+  std::sort(warnings.begin(), warnings.end());
+  EXPECT_EQ(warnings.size(), 14u);
+  EXPECT_EQ(Lines(report.warnings), warnings);
+  EXPECT_EQ(Lines(report.duplicates), planted.duplicateLines);
+  ASSERT_EQ(report.missingAircraft.size(), 2u);
+  EXPECT_EQ(report.missingAircraft[0].nNumber, "77Z");
+  EXPECT_EQ(report.missingAircraft[0].flights, planted.flightsOf77Z);
+  EXPECT_EQ(report.missingAircraft[1].nNumber, "88Y");
+  EXPECT_EQ(report.missingAircraft[1].flights, planted.flightsOf88Y);
+  const std::string text = aerodex::import::RenderImportReport(report);
+  EXPECT_NE(text.find("Records read: 1000 (the header says 1003)\n"), std::string::npos);
+  EXPECT_NE(text.find("Warnings: 14\n"), std::string::npos);
+}
