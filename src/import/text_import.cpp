@@ -65,7 +65,9 @@ std::unique_ptr<CAerodexEntry> ReadRecord(CDataReader& reader, CAerodexDoc& doc,
   std::string nNumber;
   const ReadStatus status = reader.ReadDataString(nNumber);
   firstLine = reader.LineNumber();
-  if (status == ReadStatus::kNoCarets) notes.Stop(NoCaretsMessage(reader.OffendingLine()), firstLine);
+  if (status == ReadStatus::kNoCarets) {
+    notes.Stop(NoCaretsMessage(reader.OffendingLine()), firstLine);
+  }
   if (status != ReadStatus::kOk) return nullptr;
   auto entry = std::make_unique<CAerodexEntry>();
   entry->ResetTotals(doc.Clock());

@@ -644,8 +644,23 @@ void EndToEndTest::importAppendsTheOldLogInDateOrder() {
   });
   user_.Expect(kConfirm, [](QDialog& prompt) { Click(prompt, "Cancel"); });
   user_.Expect(kConfirm, [](QDialog& prompt) { PressKey(prompt.focusWidget(), Qt::Key_Escape); });
+  QString report;
+  user_.Expect(QStringLiteral("Import Report"), [&](QDialog& window) {
+    report = window.findChild<QPlainTextEdit*>(QStringLiteral("report"))->toPlainText();
+    PressOk(window);
+  });
   QVERIFY(Choose("&File", "Import from Unix..."));
   VERIFY_ANSWERED();
+  QCOMPARE(report, QStringLiteral("Import of %1\n"
+                                  "Records read: 3 (as the header says)\n"
+                                  "Flights added to the log: 3\n"
+                                  "Aircraft created: none\n"
+                                  "N-Numbers not in the aircraft database: 1\n"
+                                  "  N1234X: 2 flights\n"
+                                  "Flights that look like ones already in the log (added all "
+                                  "the same): none\n"
+                                  "Warnings: none\n")
+                       .arg(oldLog));
   QCOMPARE(preset, QStringLiteral("*.aerodex"));
   const QString question = QStringLiteral(
       "Please Confirm: N1234X: not in aircraft database. Confirm to create, Cancel to edit later.");

@@ -1,9 +1,12 @@
 #include "import/text_import.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -219,7 +222,8 @@ TEST_F(TextImportTest, NumbersThatDoNotFitStopWithAClearMessage) {
   EXPECT_EQ(doc.EntryCount(), 4u);  // the good record before each bad one
   port.errors.clear();
   Import(File(2147483647, Record("1", "1 1 1990", "2147483647 -2147483648 0 0 0 0 0 0 0 0 0")));
-  EXPECT_EQ(port.errors, std::vector<std::string>{"Expected 2147483647 entries, found 1 entries!\n"});
+  EXPECT_EQ(port.errors,
+            std::vector<std::string>{"Expected 2147483647 entries, found 1 entries!\n"});
   EXPECT_EQ(doc.selectedEntry->dayLandings, 2147483647);
   EXPECT_EQ(doc.selectedEntry->nightLandings, -2147483647 - 1);
 }
@@ -403,6 +407,25 @@ TEST_F(TextImportTest, CommandAsksForTheFileAndReportsOneThatCannotBeOpened) {
   OnImportFromUnix(doc, port);
   EXPECT_EQ(port.errors, std::vector<std::string>{"Failed to open .aerodex"});
   EXPECT_EQ(doc.EntryCount(), 0u);
+  EXPECT_TRUE(port.importReports.empty());  // nothing was imported, so no report
+
+  // An import that ran shows its report after its own messages.
+  const std::string path =
+      ::testing::TempDir() + "/report-" + std::to_string(::getpid()) + ".aerodex";
+  std::ofstream(path, std::ios::binary) << File(2, Record("N1", "1 1 1990"));
+  port.transcript.clear();
+  port.ChooseFile(path);
+  OnImportFromUnix(doc, port);
+  std::remove(path.c_str());
+  EXPECT_EQ(port.transcript,
+            (std::vector<std::string>{"import file", "question: N1: not in aircraft database. "
+                                      "Confirm to create, Cancel to edit later.",
+                                      "redraw", "error: Expected 2 entries, found 1 entries!\n",
+                                      "import report"}));
+  ASSERT_EQ(port.importReports.size(), 1u);
+  EXPECT_EQ(port.importReports[0].rfind(
+                "Import of " + path + "\nRecords read: 1 (the header says 2)\n", 0),
+            0u);
 }
 
 }  // namespace
