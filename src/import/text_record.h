@@ -34,7 +34,8 @@ class CImportNotes {
 
 // "Aerodex: Entry string integrity suspect<LINE>!"
 std::string NoCaretsMessage(const std::string& line);
-// A numeric line that does not hold the count of numbers its format needs.
+// A numeric line holding a number that does not fit its field (out of range,
+// nan, inf): the import stops with it.
 std::string NumberDataMessage(const std::string& line, int expected);
 
 // The N-Number as stored: cut to 15 characters, one leading capital N dropped.

@@ -651,16 +651,11 @@ void EndToEndTest::importAppendsTheOldLogInDateOrder() {
   });
   QVERIFY(Choose("&File", "Import from Unix..."));
   VERIFY_ANSWERED();
-  QCOMPARE(report, QStringLiteral("Import of %1\n"
-                                  "Records read: 3 (as the header says)\n"
-                                  "Flights added to the log: 3\n"
-                                  "Aircraft created: none\n"
-                                  "N-Numbers not in the aircraft database: 1\n"
-                                  "  N1234X: 2 flights\n"
-                                  "Flights that look like ones already in the log (added all "
-                                  "the same): none\n"
-                                  "Warnings: none\n")
-                       .arg(oldLog));
+  QVERIFY2(report.startsWith(QStringLiteral("Import of %1\nRecords read: 3 (as the header says)\n"
+                                            "Flights added to the log: 3\n")
+                                 .arg(oldLog)),
+           qPrintable(report));
+  QVERIFY(report.contains(QStringLiteral("\n  N1234X: 2 flights\n")));
   QCOMPARE(preset, QStringLiteral("*.aerodex"));
   const QString question = QStringLiteral(
       "Please Confirm: N1234X: not in aircraft database. Confirm to create, Cancel to edit later.");
