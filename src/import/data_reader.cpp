@@ -1,10 +1,19 @@
 #include "import/data_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace aerodex::import {
 namespace {
 constexpr std::size_t kBlockSize = 64 * 1024;
+
+// The first line feed or carriage return in [start, start + span), or its end.
+const char* FirstLineEnd(const char* start, std::size_t span) {
+  const auto* feed = static_cast<const char*>(std::memchr(start, '\n', span));
+  const std::size_t before = feed ? static_cast<std::size_t>(feed - start) : span;
+  const auto* ret = static_cast<const char*>(std::memchr(start, '\r', before));
+  return ret ? ret : start + before;
+}
 }  // namespace
 
 CDataReader::CDataReader(std::istream& in) : source_(in.rdbuf()), buffer_(kBlockSize) {}
@@ -32,8 +41,7 @@ bool CDataReader::ReadPiece(std::string& piece) {
     if (position_ == filled_ && !Refill()) break;
     const char* start = buffer_.data() + position_;
     const std::size_t span = std::min(kPieceLength - piece.size(), filled_ - position_);
-    const char* lineEnd =
-        std::find_if(start, start + span, [](char c) { return c == '\n' || c == '\r'; });
+    const char* lineEnd = FirstLineEnd(start, span);
     piece.append(start, lineEnd);
     position_ += static_cast<std::size_t>(lineEnd - start);
     if (lineEnd != start + span) {

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "editing/aircraft_commands.h"
@@ -46,15 +47,19 @@ bool ReadHeader(CDataReader& reader, CImportNotes& notes, int& expected) {
 }
 
 // Offers to create an aircraft that the database lacks. Asked for every
-// record, so an aircraft created for one record is found by the next.
-void OfferMissingAircraft(CAerodexDoc& doc, CInteractionPort& port, const std::string& nNumber,
+// record, so an aircraft created for one record is found by the next. True
+// when the database has the aircraft in the end.
+bool OfferMissingAircraft(CAerodexDoc& doc, CInteractionPort& port, const std::string& nNumber,
                           CImportReport& report) {
-  if (doc.FindAircraft(nNumber)) return;
-  if (port.AskConfirmation("N" + nNumber + ": not in aircraft database. " +
-                           kMissingAircraftAdvice)) {
-    RunAircraftForm(doc, port, nNumber);  // the flight is imported whatever the form returns
-    if (doc.FindAircraft(nNumber)) report.aircraftCreated.push_back(nNumber);
+  if (doc.FindAircraft(nNumber)) return true;
+  if (!port.AskConfirmation("N" + nNumber + ": not in aircraft database. " +
+                            kMissingAircraftAdvice)) {
+    return false;
   }
+  RunAircraftForm(doc, port, nNumber);  // the flight is imported whatever the form returns
+  if (!doc.FindAircraft(nNumber)) return false;
+  report.aircraftCreated.push_back(nNumber);
+  return true;
 }
 
 // The next record, read up to its remarks; nothing when the file has ended
@@ -82,44 +87,49 @@ void SortIntoPlace(CAerodexDoc& doc) {
   doc.UpdateAllViews();
 }
 
-// The N-Numbers of the imported flights that no aircraft has, with their counts.
-std::vector<CMissingAircraft> StillMissing(const CAerodexDoc& doc,
-                                           const std::vector<std::string>& imported) {
-  constexpr std::size_t kInDatabase = SIZE_MAX;
-  std::vector<CMissingAircraft> missing;
-  std::unordered_map<std::string, std::size_t> slot;  // index into missing
-  for (const std::string& nNumber : imported) {
-    const auto [at, added] = slot.try_emplace(nNumber, kInDatabase);
-    if (added && !doc.FindAircraft(nNumber)) {
-      at->second = missing.size();
-      missing.push_back({nNumber, 0});
-    }
-    if (at->second != kInDatabase) ++missing[at->second].flights;
+// The flights of each N-Number that had no aircraft when they were read, in
+// the order the file first names them.
+class CMissingTally {
+ public:
+  void Count(const std::string& nNumber) {
+    const auto [at, added] = index_.try_emplace(nNumber, missing_.size());
+    if (added) missing_.push_back({nNumber, 0});
+    ++missing_[at->second].flights;
   }
-  return missing;
-}
+  // Those for which no aircraft was created later in the import.
+  std::vector<CMissingAircraft> StillMissing(const CAerodexDoc& doc) {
+    std::erase_if(missing_, [&doc](const CMissingAircraft& aircraft) {
+      return doc.FindAircraft(aircraft.nNumber) != nullptr;
+    });
+    return std::move(missing_);
+  }
+
+ private:
+  std::vector<CMissingAircraft> missing_;
+  std::unordered_map<std::string, std::size_t> index_;
+};
 
 // Reads records up to the end of the file or a stop, appending each.
 void ReadRecords(CDataReader& reader, CAerodexDoc& doc, CInteractionPort& port,
                  CImportNotes& notes, CImportReport& report) {
   const CKnownFlights known(doc);
-  std::vector<std::string> imported;
+  CMissingTally missing;
   for (;;) {
     std::int64_t firstLine = 0;
     std::unique_ptr<CAerodexEntry> entry = ReadRecord(reader, doc, notes, firstLine);
     if (!entry) break;  // the end of the file, or a stop
     if (known.LooksKnown(*entry)) report.duplicates.push_back({firstLine, DescribeFlight(*entry)});
-    OfferMissingAircraft(doc, port, entry->nNumber, report);
-    std::string nNumber = entry->nNumber;
+    const bool inDatabase = OfferMissingAircraft(doc, port, entry->nNumber, report);
+    const std::string nNumber = inDatabase ? std::string() : entry->nNumber;
     if (!doc.AppendEntry(std::move(entry))) {
       report.status = ImportStatus::kStopped;  // the document has shown why
       report.stop = {firstLine, "no memory for another flight"};
       break;
     }
-    imported.push_back(std::move(nNumber));
+    if (!inDatabase) missing.Count(nNumber);
     ++report.found;
   }
-  report.missingAircraft = StillMissing(doc, imported);
+  report.missingAircraft = missing.StillMissing(doc);
 }
 
 }  // namespace
