@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   doc.OnNewDocument();
   InputBuffer buffer(data, size);
   std::istream in(&buffer);
-  const aerodex::import::ImportResult result = aerodex::import::ImportTextLog(doc, port, in);
+  const aerodex::import::CImportReport result = aerodex::import::ImportTextLog(doc, port, in);
   if (result.found != static_cast<std::int64_t>(doc.EntryCount())) __builtin_trap();
   for (std::uint32_t i = 1; i < doc.EntryCount(); ++i) {
     if (CompareEntries(doc.Entry(i - 1), doc.Entry(i)) > 0) __builtin_trap();

@@ -34,6 +34,7 @@ class CAppPort : public CInteractionPort {
   void ShowCurrencyCheck(const CCurrencyDlg& report, const CCurrencyAsOf& recompute) override;
   void ShowLogCheck(const CLogCheckDlg& report,
                     const std::function<void(std::size_t)>& showFlight) override;
+  void ShowImportReport(const std::string& report) override;
   bool ChooseImportFile(std::string& path) override;
 
  private:

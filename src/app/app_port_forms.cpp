@@ -4,6 +4,7 @@
 #include "app/app_port.h"
 #include "app/dialogs/aircraft_dialog.h"
 #include "app/dialogs/entry_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/log_check_dialog.h"
 #include "app/dialogs/nnumber_dialogs.h"
 #include "app/dialogs/pilot_dialog.h"
@@ -53,6 +54,11 @@ void CAppPort::ShowCurrencyCheck(const CCurrencyDlg& report, const CCurrencyAsOf
 void CAppPort::ShowLogCheck(const CLogCheckDlg& report,
                             const std::function<void(std::size_t)>& showFlight) {
   CLogCheckDialog dialog(report, showFlight, parent_);
+  dialog.exec();
+}
+
+void CAppPort::ShowImportReport(const std::string& report) {
+  CImportReportDialog dialog(QString::fromStdString(report), parent_);
   dialog.exec();
 }
 

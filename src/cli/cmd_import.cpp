@@ -1,3 +1,5 @@
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -17,6 +19,7 @@ struct ImportArgs {
   std::string log;
   std::string oldLog;
   std::string output;  // the log itself when -o is absent
+  bool dryRun = false;
   std::string error;
 };
 
@@ -24,7 +27,9 @@ ImportArgs ParseImportArgs(Args args) {
   ImportArgs parsed;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] != "-o") {
+    if (args[i] == "--dry-run") {
+      parsed.dryRun = true;
+    } else if (args[i] != "-o") {
       positional.push_back(args[i]);
     } else if (i + 1 < args.size() && parsed.output.empty()) {
       parsed.output = args[++i];
@@ -52,15 +57,30 @@ bool OpenOrStartLog(LoadedLog& log, const std::string& path) {
   return OpenLog(log, path);
 }
 
+// What the report says last: whether anything was written.
+void CloseReport(import::CImportReport& report, bool dryRun, bool saved) {
+  const bool completed = report.status == import::ImportStatus::kCompleted;
+  const std::int64_t read = report.found;
+  if (!saved) report.flightsAdded = 0;
+  if (dryRun) {
+    report.notes.push_back(completed ? "Dry run: nothing was written; the import would add " +
+                                           std::to_string(read) + " flights."
+                                     : "Dry run: nothing was written; the import would stop "
+                                       "and write nothing.");
+  } else if (!saved) {
+    report.notes.push_back("Nothing was written.");
+  }
+}
+
 }  // namespace
 
 int RunImport(Args args, std::FILE* /*out*/) {
   const ImportArgs parsed = ParseImportArgs(args);
   if (!parsed.error.empty()) return UsageError(FindCommand("import"), parsed.error);
   // Locked before the log is read, so that no other writer's flights can
-  // come in between the reading and the saving.
+  // come in between the reading and the saving. A dry run only reads.
   CLogWriter writer;
-  if (!writer.Lock(parsed.output)) return kFailure;
+  if (!parsed.dryRun && !writer.Lock(parsed.output)) return kFailure;
   CHeadlessPort port;  // missing aircraft are not created: every question is cancelled
   LoadedLog log = NewLog();
   if (!OpenOrStartLog(log, parsed.log)) return kFailure;
@@ -72,10 +92,14 @@ int RunImport(Args args, std::FILE* /*out*/) {
     return kFailure;
   }
   std::istringstream in(text);
-  const import::ImportResult result = import::ImportTextLog(*log.doc, port, in);
+  import::CImportReport report = import::ImportTextLog(*log.doc, port, in);
+  report.file = parsed.oldLog;
   // A half-read file is not saved: the user fixes it and imports it again.
-  if (result.status == import::ImportStatus::kStopped) return kFailure;
-  return writer.Save(*log.doc) ? kOk : kFailure;
+  const bool completed = report.status == import::ImportStatus::kCompleted;
+  const bool saved = completed && !parsed.dryRun && writer.Save(*log.doc);
+  CloseReport(report, parsed.dryRun, saved);
+  std::fputs(import::RenderImportReport(report).c_str(), stderr);
+  return completed && (saved || parsed.dryRun) ? kOk : kFailure;
 }
 
 }  // namespace aerodex::cli

@@ -44,10 +44,15 @@ const Command kCommands[] = {
      "they are part of. Prints one finding a line, in log order, and a count on standard error. "
      "Exit status 0 when nothing was found, 1 when something was (or the log cannot be read).",
      RunCheck},
-    {"import", "LOG.adx OLD.aerodex [-o OUT.adx]",
+    {"import", "LOG.adx OLD.aerodex [-o OUT.adx] [--dry-run]",
      "Appends the flights of an older version's text log to LOG.adx (a new log when it does not "
      "exist) and saves the result atomically to OUT.adx, or to LOG.adx itself. Aircraft missing "
-     "from the database are not created. An import that stops on bad data saves nothing.",
+     "from the database are not created. An import that stops on bad data saves nothing. A "
+     "report follows on standard error: records read against the header's count, flights "
+     "added, N-Numbers missing from the aircraft database, flights that look like ones already "
+     "in the log, and each warning (a numeric line short of numbers, read with zeros for the "
+     "rest) and the message that stopped the import with its line number. --dry-run reads "
+     "everything and prints the report but writes nothing and takes no lock.",
      RunImport},
     {"backups", "LOG.adx",
      "Lists the earlier versions of LOG.adx that saves have kept (the window's and aerodex-cli's): "
@@ -96,7 +101,8 @@ void PrintHelp(std::FILE* out) {
   }
   std::fprintf(out, "Writing a log:\n");
   PrintWrapped(out,
-               "import, resave and restore lock the log they write for as long as they run: when "
+               "import (but for import --dry-run), resave and restore lock the log they write for "
+               "as long as they run: when "
                "aerodex or another command has it open, they refuse, exit 1 and write nothing. A "
                "save replaces the file only with a complete one, keeps the version it replaces "
                "(see backups), writes through symbolic links to the file they point at, and keeps "

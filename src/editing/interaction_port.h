@@ -80,6 +80,10 @@ class CInteractionPort : public CPromptPort {
     (void)report;
     (void)showFlight;
   }
+  // The report of an import, as UTF-8 text, shown after the import's own
+  // messages. A port without a window for it (aerodex-cli prints the report
+  // itself) has nothing to show.
+  virtual void ShowImportReport(const std::string& report) { (void)report; }
   // The file-open dialog preset to "*.aerodex"; false when cancelled.
   virtual bool ChooseImportFile(std::string& path) = 0;
 };

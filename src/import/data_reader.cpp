@@ -6,6 +6,14 @@
 namespace aerodex::import {
 namespace {
 constexpr std::size_t kBlockSize = 64 * 1024;
+
+// The first line feed or carriage return in [start, start + span), or its end.
+const char* FirstLineEnd(const char* start, std::size_t span) {
+  const auto* feed = static_cast<const char*>(std::memchr(start, '\n', span));
+  const std::size_t before = feed ? static_cast<std::size_t>(feed - start) : span;
+  const auto* ret = static_cast<const char*>(std::memchr(start, '\r', before));
+  return ret ? ret : start + before;
+}
 }  // namespace
 
 CDataReader::CDataReader(std::istream& in) : source_(in.rdbuf()), buffer_(kBlockSize) {}
@@ -18,28 +26,33 @@ bool CDataReader::Refill() {
   return filled_ > 0;
 }
 
+void CDataReader::TakeLineFeedOfPair() {
+  if ((position_ < filled_ || Refill()) && buffer_[position_] == '\n') {
+    ++position_;  // CR LF is one line end, also when the pair straddles two blocks
+  } else {
+    loneReturn_ = true;
+  }
+}
+
 bool CDataReader::ReadPiece(std::string& piece) {
   piece.clear();
+  pieceLine_ = linesEnded_ + 1;
   for (;;) {
     if (position_ == filled_ && !Refill()) break;
     const char* start = buffer_.data() + position_;
     const std::size_t span = std::min(kPieceLength - piece.size(), filled_ - position_);
-    const auto* newline = static_cast<const char*>(std::memchr(start, '\n', span));
-    const std::size_t taken = newline ? static_cast<std::size_t>(newline - start) + 1 : span;
-    piece.append(start, taken);
-    position_ += taken;
-    if (newline) {
-      // CR LF is one newline, also when the pair straddles two blocks.
-      if (piece.size() >= 2 && piece[piece.size() - 2] == '\r') piece.erase(piece.size() - 2, 1);
+    const char* lineEnd = FirstLineEnd(start, span);
+    piece.append(start, lineEnd);
+    position_ += static_cast<std::size_t>(lineEnd - start);
+    if (lineEnd != start + span) {
+      const bool carriageReturn = *lineEnd == '\r';
+      ++position_;
+      if (carriageReturn) TakeLineFeedOfPair();
+      piece.push_back('\n');
+      ++linesEnded_;
       break;
     }
-    if (piece.size() == kPieceLength) {
-      if (piece.back() == '\r' && (position_ < filled_ || Refill()) && buffer_[position_] == '\n') {
-        piece.back() = '\n';
-        ++position_;
-      }
-      break;
-    }
+    if (piece.size() == kPieceLength) break;
   }
   return !piece.empty();
 }

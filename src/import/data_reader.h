@@ -6,10 +6,13 @@
 //
 // The reader works on any std::istream (a file, a string, fuzz input). A line
 // ending in carriage return and line feed reads exactly as one ending in a
-// line feed alone: such files come from copies made on Windows.
+// line feed alone: such files come from copies made on Windows. A carriage
+// return alone ends a line too (copies kept on a classic Mac); the reader
+// notes that it met one, so the import can say so.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 #include <vector>
@@ -32,12 +35,18 @@ class CDataReader {
   ReadStatus ReadDataString(std::string& text);
   // The data line that the last kNoCarets was about.
   const std::string& OffendingLine() const { return offending_; }
+  // The line of the file (from 1) on which the last data line read began.
+  std::int64_t LineNumber() const { return pieceLine_; }
+  // True once a carriage return without its line feed has ended a line.
+  bool MetLoneCarriageReturn() const { return loneReturn_; }
 
  private:
   // The next piece of a line, newline included when it fits; false at the end.
   bool ReadPiece(std::string& piece);
   // Fills the block buffer from the stream; false at the end.
   bool Refill();
+  // After a carriage return that ended a line: takes the line feed of a pair.
+  void TakeLineFeedOfPair();
 
   std::streambuf* source_;
   std::vector<char> buffer_;
@@ -45,6 +54,9 @@ class CDataReader {
   std::size_t filled_ = 0;
   std::string piece_;
   std::string offending_;
+  std::int64_t linesEnded_ = 0;
+  std::int64_t pieceLine_ = 0;
+  bool loneReturn_ = false;
 };
 
 }  // namespace aerodex::import

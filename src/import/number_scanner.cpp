@@ -30,6 +30,7 @@ bool CNumberScanner::NextInt(int& value) {
   const std::string_view text = WithoutPlus(rest_);
   int read = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+  outOfRange_ = error == std::errc::result_out_of_range;
   if (error != std::errc{}) return false;
   value = read;
   rest_ = std::string_view(end, static_cast<std::size_t>(text.data() + text.size() - end));
@@ -41,6 +42,8 @@ bool CNumberScanner::NextReal(double& value) {
   const std::string_view text = WithoutPlus(rest_);
   float read = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+  outOfRange_ =
+      error == std::errc::result_out_of_range || (error == std::errc{} && !std::isfinite(read));
   if (error != std::errc{} || !std::isfinite(read)) return false;
   value = static_cast<double>(read);
   rest_ = std::string_view(end, static_cast<std::size_t>(text.data() + text.size() - end));

@@ -17,10 +17,14 @@ class CNumberScanner {
   bool NextInt(int& value);
   // A real number read with single precision and widened to double.
   bool NextReal(double& value);
+  // After a refusal: true when a number stood there but does not fit, false
+  // when there was no number at all (the line's end or other text).
+  bool OutOfRange() const { return outOfRange_; }
 
  private:
   void SkipBlanks();
   std::string_view rest_;
+  bool outOfRange_ = false;
 };
 
 }  // namespace aerodex::import

@@ -6,13 +6,14 @@
 // ImportTextLog does the reading on any stream, so the command, aerodex-cli,
 // the tests and the fuzzer share it; OnImportFromUnix adds the file dialog.
 // An import that stops on bad data keeps what it appended, sorted into log
-// order, and never ends the program.
+// order, and never ends the program. Each import gives a report of what it
+// did (import/import_report.h); the command shows it after its messages.
 #pragma once
 
-#include <cstdint>
 #include <istream>
 
 #include "editing/interaction_port.h"
+#include "import/import_report.h"
 #include "model/document.h"
 
 namespace aerodex::import {
@@ -25,20 +26,10 @@ inline constexpr const char* kTimeDataSuspect = "Aerodex: Aerodex time data susp
 inline constexpr const char* kApproachDataSuspect = "Aerodex: Aerodex approach data suspect!";
 inline constexpr const char* kMissingAircraftAdvice = "Confirm to create, Cancel to edit later.";
 
-enum class ImportStatus {
-  kCompleted,  // every record up to the end of the file was read
-  kStopped,    // bad data: a message was shown and the import ended early
-};
-
-struct ImportResult {
-  ImportStatus status = ImportStatus::kCompleted;
-  int expected = 0;          // E, the count that the header claims
-  std::int64_t found = 0;    // F, the records read and appended
-};
-
 // Reads the text log from in and appends its flights to doc, talking to the
-// user through port. Entries appended before a stop stay in the log.
-ImportResult ImportTextLog(CAerodexDoc& doc, CInteractionPort& port, std::istream& in);
+// user through port. Entries appended before a stop stay in the log. The
+// report's file is left for the caller to fill in.
+CImportReport ImportTextLog(CAerodexDoc& doc, CInteractionPort& port, std::istream& in);
 
 }  // namespace aerodex::import
 

@@ -1,6 +1,7 @@
 #include "import/text_record.h"
 
 #include <initializer_list>
+#include <span>
 
 #include "import/number_scanner.h"
 #include "import/text_import.h"
@@ -8,67 +9,91 @@
 namespace aerodex::import {
 namespace {
 
-// Reads a numeric data line; endMessage is shown when the file has ended.
-bool ReadNumberLine(CDataReader& reader, CPromptPort& port, const char* endMessage,
+// Reads a numeric data line; endMessage stops the import when the file has ended.
+bool ReadNumberLine(CDataReader& reader, CImportNotes& notes, const char* endMessage,
                     std::string& line) {
   if (reader.ReadDataLine(line) == ReadStatus::kOk) return true;
-  port.ShowError(endMessage);
+  notes.Stop(endMessage);
   return false;
 }
 
-bool ScanInts(const std::string& line, CPromptPort& port, std::initializer_list<int*> fields,
-              int expected) {
-  CNumberScanner scanner(line);
-  for (int* field : fields) {
-    if (!scanner.NextInt(*field)) {
-      port.ShowError(NumberDataMessage(line, expected));
-      return false;
-    }
-  }
-  return true;
-}
+NumberField Whole(int& field) { return {&field, nullptr}; }
+NumberField Real(double& field) { return {nullptr, &field}; }
 
 // Item 2: "%d %d %d", the date as written.
-bool ReadDate(CDataReader& reader, CPromptPort& port, CAerodexEntry& e) {
+bool ReadDate(CDataReader& reader, CImportNotes& notes, CAerodexEntry& e) {
   std::string line;
-  return ReadNumberLine(reader, port, kIntegritySuspect, line) &&
-         ScanInts(line, port, {&e.day, &e.month, &e.year}, 3);
+  return ReadNumberLine(reader, notes, kIntegritySuspect, line) &&
+         ScanNumberLine(line, reader.LineNumber(), {Whole(e.day), Whole(e.month), Whole(e.year)},
+                        notes);
 }
 
 // Item 6: "%d %d %f %f %f %f %f %f %f %f %f".
-bool ReadTimes(CDataReader& reader, CPromptPort& port, CAerodexEntry& e) {
+bool ReadTimes(CDataReader& reader, CImportNotes& notes, CAerodexEntry& e) {
   std::string line;
-  if (!ReadNumberLine(reader, port, kTimeDataSuspect, line)) return false;
-  CNumberScanner scanner(line);
-  bool complete = scanner.NextInt(e.dayLandings) && scanner.NextInt(e.nightLandings);
-  for (double* field : {&e.dayHours, &e.nightHours, &e.dayCrossCountry, &e.nightCrossCountry,
-                        &e.tachTime, &e.picHours, &e.dualHours, &e.actualInstrument,
-                        &e.simulatedInstrument}) {
-    complete = complete && scanner.NextReal(*field);
-  }
-  if (!complete) port.ShowError(NumberDataMessage(line, 11));
-  return complete;
+  return ReadNumberLine(reader, notes, kTimeDataSuspect, line) &&
+         ScanNumberLine(line, reader.LineNumber(),
+                        {Whole(e.dayLandings), Whole(e.nightLandings), Real(e.dayHours),
+                         Real(e.nightHours), Real(e.dayCrossCountry), Real(e.nightCrossCountry),
+                         Real(e.tachTime), Real(e.picHours), Real(e.dualHours),
+                         Real(e.actualInstrument), Real(e.simulatedInstrument)},
+                        notes);
 }
 
 // Item 7: "%d %d %d %d %d %d %d".
-bool ReadApproaches(CDataReader& reader, CPromptPort& port, CAerodexEntry& e) {
+bool ReadApproaches(CDataReader& reader, CImportNotes& notes, CAerodexEntry& e) {
   std::string line;
-  return ReadNumberLine(reader, port, kApproachDataSuspect, line) &&
-         ScanInts(line, port,
-                  {&e.ilsApproaches, &e.vorApproaches, &e.locApproaches, &e.ndbApproaches,
-                   &e.gpsApproaches, &e.loranApproaches, &e.radarApproaches},
-                  7);
+  return ReadNumberLine(reader, notes, kApproachDataSuspect, line) &&
+         ScanNumberLine(line, reader.LineNumber(),
+                        {Whole(e.ilsApproaches), Whole(e.vorApproaches), Whole(e.locApproaches),
+                         Whole(e.ndbApproaches), Whole(e.gpsApproaches), Whole(e.loranApproaches),
+                         Whole(e.radarApproaches)},
+                        notes);
 }
 
 // A text item inside a record. The end of the file is not an error here: the
 // text stays empty and the next numeric item reports the end.
-bool ReadText(CDataReader& reader, CPromptPort& port, std::string& text) {
+bool ReadText(CDataReader& reader, CImportNotes& notes, std::string& text) {
   if (reader.ReadDataString(text) != ReadStatus::kNoCarets) return true;
-  port.ShowError(NoCaretsMessage(reader.OffendingLine()));
+  notes.Stop(NoCaretsMessage(reader.OffendingLine()), reader.LineNumber());
   return false;
 }
 
 }  // namespace
+
+void CImportNotes::Stop(const std::string& message, std::int64_t line) {
+  port_.ShowError(message);
+  report_.status = ImportStatus::kStopped;
+  report_.stop = {line, message};
+}
+
+void CImportNotes::Warn(const std::string& text, std::int64_t line) {
+  report_.warnings.push_back({line, text});
+}
+
+bool ScanNumberLine(const std::string& line, std::int64_t lineNumber,
+                    std::initializer_list<NumberField> fields, CImportNotes& notes) {
+  CNumberScanner scanner(line);
+  int read = 0;
+  for (const NumberField& field : fields) {
+    if (field.whole ? scanner.NextInt(*field.whole) : scanner.NextReal(*field.real)) {
+      ++read;
+      continue;
+    }
+    const int expected = static_cast<int>(fields.size());
+    if (scanner.OutOfRange()) {
+      notes.Stop(NumberDataMessage(line, expected), lineNumber);
+      return false;
+    }
+    for (const NumberField& rest : std::span(fields.begin() + read, fields.end())) {
+      if (rest.whole) *rest.whole = 0;
+      if (rest.real) *rest.real = 0.0;
+    }
+    notes.Warn(ShortLineWarning(line, read, expected), lineNumber);
+    return true;
+  }
+  return true;
+}
 
 std::string NoCaretsMessage(const std::string& line) {
   return "Aerodex: Entry string integrity suspect<" + line + ">!";
@@ -85,16 +110,16 @@ std::string StoredNNumber(const std::string& text) {
   return nNumber;
 }
 
-bool ReadRecordItems(CDataReader& reader, CPromptPort& port, CAerodexEntry& entry) {
-  if (!ReadDate(reader, port, entry)) return false;
-  if (!ReadText(reader, port, entry.departure) || !ReadText(reader, port, entry.arrival) ||
-      !ReadText(reader, port, entry.route)) {
+bool ReadRecordItems(CDataReader& reader, CImportNotes& notes, CAerodexEntry& entry) {
+  if (!ReadDate(reader, notes, entry)) return false;
+  if (!ReadText(reader, notes, entry.departure) || !ReadText(reader, notes, entry.arrival) ||
+      !ReadText(reader, notes, entry.route)) {
     return false;
   }
   if (entry.departure.size() > kShortTextLength) entry.departure.resize(kShortTextLength);
   if (entry.arrival.size() > kShortTextLength) entry.arrival.resize(kShortTextLength);
-  return ReadTimes(reader, port, entry) && ReadApproaches(reader, port, entry) &&
-         ReadText(reader, port, entry.remarks);  // empty when the file ends here
+  return ReadTimes(reader, notes, entry) && ReadApproaches(reader, notes, entry) &&
+         ReadText(reader, notes, entry.remarks);  // empty when the file ends here
 }
 
 }  // namespace aerodex::import

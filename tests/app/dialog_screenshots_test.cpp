@@ -11,18 +11,22 @@
 #include <QStyle>
 #include <QTest>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "app/dialogs/aircraft_dialog.h"
 #include "app/dialogs/entry_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/log_check_dialog.h"
 #include "app/dialogs/nnumber_dialogs.h"
 #include "app/dialogs/pilot_dialog.h"
 #include "app/dialogs/report_dialogs.h"
 #include "dialog_samples.h"
+#include "import/text_import.h"
 #include "model/document_file.h"
 #include "stats/currency.h"
 #include "stats/log_check.h"
+#include "support/silent_port.h"
 
 using namespace aerodex;
 
@@ -156,6 +160,20 @@ class DialogScreenshotsTest : public QObject {
   void aircraftStatistics() {
     CAircraftStatsDialog dialog(samples::Status());
     Look(dialog, QStringLiteral("aircraft_statistics"));
+  }
+  void importReport() {
+    CAerodexDoc doc;
+    QVERIFY(OpenSample(doc));
+    SilentPort port;
+    std::istringstream in(
+        "3\n^Dana Whitfield^\n^1450 Aviation Way^\n1 2 3\n"
+        "^N1234X^\n14 6 1996\n^KRHV^\n^KMRY^\n^KRHV SNS KMRY^\n2 0 1.2 0 0 0 1.3 1.2\n"
+        "0 0 0 0 0 0 0\n^pattern work^\n"
+        "^N5432K^\n2 3 2024\n^KRHV^\n^KSNS^\n^V25^\n1 0 1.5 0 1.5 0 1.4 1.5 0 0 0\n0 2\n^^\n");
+    import::CImportReport report = import::ImportTextLog(doc, port, in);
+    report.file = "/home/dana/logs/n1234x.aerodex";
+    CImportReportDialog dialog(QString::fromStdString(import::RenderImportReport(report)));
+    Look(dialog, QStringLiteral("import_report"));
   }
 };
 

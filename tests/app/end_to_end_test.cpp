@@ -643,8 +643,18 @@ void EndToEndTest::importAppendsTheOldLogInDateOrder() {
   });
   user_.Expect(kConfirm, [](QDialog& prompt) { Click(prompt, "Cancel"); });
   user_.Expect(kConfirm, [](QDialog& prompt) { PressKey(prompt.focusWidget(), Qt::Key_Escape); });
+  QString report;
+  user_.Expect(QStringLiteral("Import Report"), [&](QDialog& window) {
+    report = window.findChild<QPlainTextEdit*>(QStringLiteral("report"))->toPlainText();
+    PressOk(window);
+  });
   QVERIFY(Choose("&File", "Import from Unix..."));
   VERIFY_ANSWERED();
+  QVERIFY2(report.startsWith(QStringLiteral("Import of %1\nRecords read: 3 (as the header says)\n"
+                                            "Flights added to the log: 3\n")
+                                 .arg(oldLog)),
+           qPrintable(report));
+  QVERIFY(report.contains(QStringLiteral("\n  N1234X: 2 flights\n")));
   QCOMPARE(preset, QStringLiteral("*.aerodex"));
   const QString question = QStringLiteral(
       "Please Confirm: N1234X: not in aircraft database. Confirm to create, Cancel to edit later.");

@@ -1,15 +1,20 @@
 // The two read-only reports: their titles, headings and lines in order, the
 // empty lines that keep their place, the N-Number on top of the aircraft
-// report, and the one OK button.
+// report, and the one OK button. Then the log check's list and the import
+// report with its Copy button.
 #include "app/dialogs/report_dialogs.h"
 
+#include <QClipboard>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/log_check_dialog.h"
 #include "dialog_samples.h"
 
@@ -119,6 +124,26 @@ class ReportDialogsTest : public QObject {
     report.flightsChecked = 0;
     QCOMPARE(CLogCheckDialog(report, {}).Summary(),
              QStringLiteral("The log holds no flight to check."));
+  }
+
+  void importReportIsReadOnlyAndCopiesItsWholeText() {
+    const QString text = QString::fromUtf8(
+        "Import of /logs/old.aerodex\nRecords read: 2 (as the header says)\n"
+        "N-Numbers not in the aircraft database: 1\n  N9\u00e9: 2 flights\n");
+    CImportReportDialog dialog(text);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Import Report"));
+    QCOMPARE(dialog.ReportText(), text);
+    QVERIFY(dialog.ReportBox()->isReadOnly());
+    QTest::keyClicks(dialog.ReportBox(), "typed");
+    QCOMPARE(dialog.ReportText(), text);
+    QGuiApplication::clipboard()->clear();
+    dialog.CopyButton()->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    QVERIFY(dialog.isVisible());  // Copy leaves the report open
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
   }
 };
 

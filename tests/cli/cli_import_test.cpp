@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/document_file.h"
+#include "model/log_lock.h"
 #include "support/cli_runner.h"
 #include "support/log_builders.h"
 
@@ -61,10 +62,12 @@ TEST_F(CliImportTest, StartsANewLogWhenNoneExists) {
   const CliRun run = RunCli({"import", log, old});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
-  // Both aircraft are missing; each question is printed and cancelled.
-  EXPECT_EQ(run.err,
+  // Both aircraft are missing; each question is printed and cancelled. The
+  // report follows.
+  EXPECT_EQ(run.err.substr(0, run.err.find("Records read")),
             "N1234X: not in aircraft database. Confirm to create, Cancel to edit later.\n"
-            "N77Z: not in aircraft database. Confirm to create, Cancel to edit later.\n");
+            "N77Z: not in aircraft database. Confirm to create, Cancel to edit later.\n"
+            "Import of " + old + "\n");
   const auto doc = Load(log);
   EXPECT_EQ(doc->AircraftCount(), 0u);
   ASSERT_EQ(doc->EntryCount(), 2u);
@@ -78,7 +81,8 @@ TEST_F(CliImportTest, AppendsToAnExistingLogAndWritesTheOutputFile) {
   const std::string out = (dir / "out.adx").string();
   const CliRun run = RunCli({"import", log, old, "-o", out});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err, "N77Z: not in aircraft database. Confirm to create, Cancel to edit later.\n");
+  EXPECT_EQ(run.err.substr(0, run.err.find("Import of")),
+            "N77Z: not in aircraft database. Confirm to create, Cancel to edit later.\n");
   EXPECT_EQ(Slurp(log), before);  // with -o the log itself is left alone
   const auto doc = Load(out);
   EXPECT_EQ(doc->AircraftCount(), 1u);
@@ -98,6 +102,10 @@ TEST_F(CliImportTest, StoppedImportWritesNothing) {
   const CliRun run = RunCli({"import", log, Write("broken.aerodex", broken)});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Aerodex: Entry string integrity suspect<CCC>!\n"), std::string::npos);
+  EXPECT_NE(run.err.find("Flights added to the log: 0\n"), std::string::npos);
+  EXPECT_NE(run.err.find("Stopped at line 15: Aerodex: Entry string integrity suspect<CCC>!\n"
+                         "Nothing was written.\n"),
+            std::string::npos);
   EXPECT_EQ(Slurp(log), before);
 
   const std::string out = (dir / "out.adx").string();
@@ -113,6 +121,38 @@ TEST_F(CliImportTest, CountMismatchIsReportedButTheFlightsAreSaved) {
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.err.find("Expected 3 entries, found 2 entries!\n"), std::string::npos);
   EXPECT_EQ(Load(log)->EntryCount(), 2u);
+}
+
+TEST_F(CliImportTest, DryRunReportsAndWritesNothing) {
+  SaveExistingLog();
+  const std::string before = Slurp(log);
+  // Reading takes no lock: a window may have the log open meanwhile.
+  aerodex::CLogLock window;
+  ASSERT_EQ(window.Acquire(log), aerodex::CLogLock::Outcome::kAcquired);
+  const std::string out = (dir / "out.adx").string();
+  // One flight the log already has, and a short approaches line.
+  std::string file = kOldLog;
+  file.replace(file.find("14 6 1996"), 9, "1 1 2000");
+  file.replace(file.find("^AAA^\n^BBB^"), 11, "^KSJC^\n^KMRY^");
+  file.replace(file.find("2 0 1.5 0 0 0 1.5 1.5"), 21, "1 0 1.2 0 0 0 1.2 1.2");
+  file.replace(file.rfind("0 0 0 0 0 0 0"), 13, "0 0 0");
+  const CliRun run = RunCli({"import", log, Write("dup.aerodex", file), "--dry-run", "-o", out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Slurp(log), before);
+  EXPECT_FALSE(fs::exists(out));
+  for (const char* said :
+       {"Records read: 2 (as the header says)\nFlights added to the log: 0\n",
+        "(added all the same): 1\n  line 5: 1/1/2000 N1234X KSJC to KMRY, 1.2 h\n",
+        "Warnings: 1\n  line 19: numbers missing <0 0 0>: 3 of 7 read, the rest set to 0\n",
+        "Dry run: nothing was written; the import would add 2 flights.\n"}) {
+    EXPECT_NE(run.err.find(said), std::string::npos) << said << "\nin\n" << run.err;
+  }
+  // A dry run of a file that stops fails as the import would; a new log is not started.
+  const std::string none = (dir / "none.adx").string();
+  const CliRun stopped = RunCli({"import", none, Write("short.aerodex", "1\n^a^\n"), "--dry-run"});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_NE(stopped.err.find("would stop and write nothing"), std::string::npos);
+  EXPECT_FALSE(fs::exists(none));
 }
 
 TEST_F(CliImportTest, UsageAndOpeningErrors) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,9 +47,36 @@ TEST(DataLine, LongLinesAreReadInPiecesOf1023) {
 
 TEST(DataLine, CarriageReturnLineFeedReadsLikeLineFeed) {
   EXPECT_EQ(DataLines("1 2\r\n# c\r\n\r\n^x^\r\n"), DataLines("1 2\n# c\n\n^x^\n"));
-  // Also where the pair straddles a piece boundary, and a lone CR is data.
-  const std::string edge = std::string(1022, 'e') + "\r\nz\r";
-  EXPECT_EQ(DataLines(edge), (std::vector<std::string>{std::string(1022, 'e'), "z\r"}));
+  // Also where the pair straddles a piece boundary.
+  const std::string edge = std::string(1022, 'e') + "\r\nz\r\n";
+  EXPECT_EQ(DataLines(edge), (std::vector<std::string>{std::string(1022, 'e'), "z"}));
+}
+
+TEST(DataLine, CarriageReturnAloneEndsALineAndIsNoted) {
+  EXPECT_EQ(DataLines("1 2\r# c\r\r^x^\rlast"), DataLines("1 2\n# c\n\n^x^\nlast"));
+  std::istringstream in("a\r\nb\n");
+  CDataReader reader(in);
+  std::string line;
+  while (reader.ReadDataLine(line) == ReadStatus::kOk) {}
+  EXPECT_FALSE(reader.MetLoneCarriageReturn());
+  std::istringstream lone("a\rb\n");
+  CDataReader loneReader(lone);
+  loneReader.ReadDataLine(line);
+  EXPECT_TRUE(loneReader.MetLoneCarriageReturn());
+}
+
+TEST(DataLine, LineNumbersCountTheFilesLinesWhateverTheirEnds) {
+  // Comments and empty lines are counted; a long line keeps its number in every piece.
+  std::istringstream in("# c\n\n1\r\n2\r" + std::string(1500, 'x') + "\n\n3");
+  CDataReader reader(in);
+  std::string line;
+  std::vector<std::int64_t> numbers;
+  while (reader.ReadDataLine(line) == ReadStatus::kOk) numbers.push_back(reader.LineNumber());
+  EXPECT_EQ(numbers, (std::vector<std::int64_t>{3, 4, 5, 5, 7}));
+  std::istringstream text("\n\n  no carets\n");
+  CDataReader strings(text);
+  EXPECT_EQ(strings.ReadDataString(line), ReadStatus::kNoCarets);
+  EXPECT_EQ(strings.LineNumber(), 3);
 }
 
 TEST(DataLine, CarriageReturnLineFeedAcrossTheReadersBlocks) {
@@ -94,11 +122,14 @@ TEST(NumberScanner, WholeNumbersAsPercentDWithoutOverflow) {
   EXPECT_EQ(std::vector<int>({a, b, c, d, e, f}),
             std::vector<int>({14, 6, -1996, INT_MAX, INT_MIN, 7}));
   EXPECT_FALSE(scanner.NextInt(g));  // "abc"
+  EXPECT_FALSE(scanner.OutOfRange());
   for (const char* refused : {"2147483648", "-2147483649", "99999999999999999999", "+-3", "x",
                               "", "   "}) {
     int value = 42;
-    EXPECT_FALSE(CNumberScanner(refused).NextInt(value)) << refused;
+    CNumberScanner one(refused);
+    EXPECT_FALSE(one.NextInt(value)) << refused;
     EXPECT_EQ(value, 42);
+    EXPECT_EQ(one.OutOfRange(), std::string(refused).size() > 8) << refused;  // digits only
   }
 }
 
@@ -115,8 +146,11 @@ TEST(NumberScanner, RealsAreSinglePrecisionWidened) {
   EXPECT_EQ(e, 7.0);
   for (const char* refused : {"1e39", "-1e39", "inf", "nan", "abc", ""}) {
     double value = 42;
-    EXPECT_FALSE(CNumberScanner(refused).NextReal(value)) << refused;
+    CNumberScanner one(refused);
+    EXPECT_FALSE(one.NextReal(value)) << refused;
     EXPECT_EQ(value, 42);
+    const bool noNumber = std::string(refused).empty() || std::string(refused) == "abc";
+    EXPECT_EQ(one.OutOfRange(), !noNumber) << refused;
   }
 }
 

@@ -1,7 +1,12 @@
 #include "import/text_import.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,7 +16,7 @@
 #include "support/log_builders.h"
 #include "support/scripted_port.h"
 
-using aerodex::import::ImportResult;
+using aerodex::import::CImportReport;
 using aerodex::import::ImportStatus;
 using aerodex::import::ImportTextLog;
 
@@ -36,7 +41,7 @@ class TextImportTest : public ::testing::Test {
   TextImportTest() : clock(*aerodex::ParseLocalTime("2001-02-03 10:00:00")), doc(&port, &clock) {
     doc.OnNewDocument();
   }
-  ImportResult Import(const std::string& text) {
+  CImportReport Import(const std::string& text) {
     std::istringstream in(text);
     return ImportTextLog(doc, port, in);
   }
@@ -57,7 +62,7 @@ TEST_F(TextImportTest, EveryItemLandsInItsFieldInLogOrder) {
                                           "2 1 1.2 0.5 0.7 0.25 1.3 1.1 0.4 0.3 0.2",
                                           "1 2 3 4 5 6 7") +
                                        Record("1234X", "1 3 1995"));
-  const ImportResult result = Import(text);
+  const CImportReport result = Import(text);
   EXPECT_EQ(result.status, ImportStatus::kCompleted);
   EXPECT_EQ(result.found, 2);
   EXPECT_TRUE(port.errors.empty());
@@ -99,7 +104,7 @@ TEST_F(TextImportTest, CommentsAndBlankLinesMayStandAnywhere) {
       "# aerodex data\n\n3 # records\n# pilot\n^Jane Doe^\n\n^addr^\n1 2 # data\n"
       "^N1^ # aircraft\n#\n14 6 1996 # date\n\n^A^\n^B^\n# route next\n^R^\n"
       "2 0 1.2 0.0 0.0 0.0 1.3 1.2 0.0 0.0 0.0 # 9.9 9.9\n\n0 0 0 0 0 0 0\n^r^\n# end\n";
-  const ImportResult result = Import(text);
+  const CImportReport result = Import(text);
   EXPECT_EQ(result.status, ImportStatus::kCompleted);
   ASSERT_EQ(doc.EntryCount(), 1u);
   EXPECT_EQ(doc.Entry(0).route, "R");
@@ -177,7 +182,7 @@ TEST_F(TextImportTest, MissingCaretStopsTheImportAndKeepsTheLogSorted) {
   doc.SortEntries();
   std::string broken = Record("1234X", "3 3 1990");
   broken.replace(broken.find("^AAA^"), 5, "AAA^");
-  const ImportResult result = Import(File(3, Record("1234X", "2 2 2003") +
+  const CImportReport result = Import(File(3, Record("1234X", "2 2 2003") +
                                                  Record("1234X", "1 1 1999") + broken));
   EXPECT_EQ(result.status, ImportStatus::kStopped);
   EXPECT_EQ(port.errors.back(), "Aerodex: Entry string integrity suspect<AAA^>!");
@@ -194,34 +199,137 @@ TEST_F(TextImportTest, MissingCaretStopsTheImportAndKeepsTheLogSorted) {
   EXPECT_EQ(doc.EntryCount(), 4u);
 }
 
-TEST_F(TextImportTest, BadNumbersStopWithAClearMessage) {
+TEST_F(TextImportTest, NumbersThatDoNotFitStopWithAClearMessage) {
   for (const auto& [record, message] : std::vector<std::pair<std::string, std::string>>{
-           {Record("1", "14 6"), "Aerodex: Entry number data suspect<14 6>! Expected 3 numbers."},
-           {Record("1", "14 June 1996"),
-            "Aerodex: Entry number data suspect<14 June 1996>! Expected 3 numbers."},
            {Record("1", "1 1 99999999999"),
             "Aerodex: Entry number data suspect<1 1 99999999999>! Expected 3 numbers."},
            {Record("1", "1 1 1990", "2 0 1.2 1e39 0 0 0 0 0 0 0"),
             "Aerodex: Entry number data suspect<2 0 1.2 1e39 0 0 0 0 0 0 0>! Expected 11 "
             "numbers."},
-           {Record("1", "1 1 1990", "2 0 1.2"),
-            "Aerodex: Entry number data suspect<2 0 1.2>! Expected 11 numbers."},
-           {Record("1", "1 1 1990", "2 0 0 0 0 0 0 0 0 0 0", "1 2 3 4 5 6"),
-            "Aerodex: Entry number data suspect<1 2 3 4 5 6>! Expected 7 numbers."}}) {
+           {Record("1", "1 1 1990", "2 0 nan"),
+            "Aerodex: Entry number data suspect<2 0 nan>! Expected 11 numbers."},
+           {Record("1", "1 1 1990", "2 0 0 0 0 0 0 0 0 0 0", "1 2 3 -4294967296"),
+            "Aerodex: Entry number data suspect<1 2 3 -4294967296>! Expected 7 numbers."}}) {
     port.errors.clear();
-    EXPECT_EQ(Import(File(2, Record("5", "1 1 1980") + record)).status, ImportStatus::kStopped);
+    const CImportReport report = Import(File(2, Record("5", "1 1 1980") + record));
+    EXPECT_EQ(report.status, ImportStatus::kStopped);
     EXPECT_EQ(port.errors, std::vector<std::string>{message});
+    // The report names the line: the date is line 14, the hours 18, the approaches 19.
+    EXPECT_EQ(report.stop.text, message);
+    EXPECT_EQ(report.stop.line, record.find("99999") != std::string::npos ? 14
+                                : record.find("1 2 3") != std::string::npos ? 19 : 18);
   }
-  EXPECT_EQ(doc.EntryCount(), 6u);  // the good record before each bad one
-  port.errors.clear();
-  Import("many\n" + std::string(kHeader));
-  EXPECT_EQ(port.errors,
-            std::vector<std::string>{"Aerodex: Entry number data suspect<many>! Expected 1 number."});
+  EXPECT_EQ(doc.EntryCount(), 4u);  // the good record before each bad one
   port.errors.clear();
   Import(File(2147483647, Record("1", "1 1 1990", "2147483647 -2147483648 0 0 0 0 0 0 0 0 0")));
-  EXPECT_EQ(port.errors, std::vector<std::string>{"Expected 2147483647 entries, found 1 entries!\n"});
+  EXPECT_EQ(port.errors,
+            std::vector<std::string>{"Expected 2147483647 entries, found 1 entries!\n"});
   EXPECT_EQ(doc.selectedEntry->dayLandings, 2147483647);
   EXPECT_EQ(doc.selectedEntry->nightLandings, -2147483647 - 1);
+}
+
+TEST_F(TextImportTest, ShortNumberLinesAreReadWithZerosAndAWarning) {
+  // A short approaches line, text in the hours line, a date without its year.
+  const CImportReport report =
+      Import(File(3, Record("1", "14 6 1996", "2 1 1.5 0.5 0 0 1.6 2.0 0 0 0", "1 2") +
+                         Record("2", "15 6 1996", "3 0 1.5 x 9 9 9 9 9 9 9") +
+                         Record("3", "16 6")));
+  EXPECT_EQ(report.status, ImportStatus::kCompleted);
+  EXPECT_TRUE(port.errors.empty());
+  ASSERT_EQ(doc.EntryCount(), 3u);
+  const CAerodexEntry& first = doc.Entry(1);  // the year-0 flight sorts first
+  EXPECT_EQ(std::vector<int>({first.ilsApproaches, first.vorApproaches, first.locApproaches,
+                              first.radarApproaches}),
+            std::vector<int>({1, 2, 0, 0}));
+  EXPECT_EQ(first.picHours, 2.0);
+  const CAerodexEntry& second = doc.Entry(2);
+  EXPECT_EQ(second.dayLandings, 3);
+  EXPECT_EQ(second.dayHours, 1.5);
+  EXPECT_EQ(second.nightHours, 0.0);  // "x" and everything after it
+  EXPECT_EQ(second.simulatedInstrument, 0.0);
+  const CAerodexEntry& third = doc.Entry(0);
+  EXPECT_EQ(std::vector<int>({third.day, third.month, third.year}),
+            std::vector<int>({16, 6, 0}));
+  ASSERT_EQ(report.warnings.size(), 3u);
+  EXPECT_EQ(report.warnings[0].line, 11);
+  EXPECT_EQ(report.warnings[0].text, "numbers missing <1 2>: 2 of 7 read, the rest set to 0");
+  EXPECT_EQ(report.warnings[1].line, 18);
+  EXPECT_EQ(report.warnings[1].text,
+            "numbers missing <3 0 1.5 x 9 9 9 9 9 9 9>: 3 of 11 read, the rest set to 0");
+  EXPECT_EQ(report.warnings[2].line, 22);
+
+  // A header count that is no number reads as 0; the count message follows.
+  port.errors.clear();
+  const CImportReport header = Import("many\n" + std::string(kHeader));
+  EXPECT_EQ(header.status, ImportStatus::kCompleted);
+  EXPECT_EQ(header.warnings.size(), 1u);
+  EXPECT_TRUE(port.errors.empty());  // E = 0, F = 0
+}
+
+TEST_F(TextImportTest, ReportListsDuplicatesCreatedAndMissingAircraft) {
+  auto typed = MakeFlight(1996, 6, 14, 0, "1234X");  // 1.2 hours as typed into the form
+  typed->departure = "AAA";
+  typed->arrival = "BBB";
+  doc.AppendEntry(std::move(typed));
+  port.Answer(false).Answer(false).Answer(true).OkAircraft([](CAircraftDlg& form) {
+    form.model = "PA-28";
+    form.isAirplane = form.isSingleEngine = 1;
+  });
+  const CImportReport report =
+      Import(File(4, Record("N1234X", "14 6 1996") + Record("N1234X", "14 6 1996") +
+                         Record("77Z", "14 6 1996") + Record("N1234X", "15 6 1996")));
+  // Both copies of the known flight are listed, at the lines their records begin on.
+  ASSERT_EQ(report.duplicates.size(), 2u);
+  EXPECT_EQ(report.duplicates[0].line, 5);
+  EXPECT_EQ(report.duplicates[1].line, 13);
+  EXPECT_EQ(report.duplicates[0].text, "6/14/1996 N1234X AAA to BBB, 1.2 h");
+  EXPECT_EQ(report.aircraftCreated, std::vector<std::string>{"77Z"});
+  ASSERT_EQ(report.missingAircraft.size(), 1u);
+  EXPECT_EQ(report.missingAircraft[0].nNumber, "1234X");
+  EXPECT_EQ(report.missingAircraft[0].flights, 3);
+  EXPECT_EQ(doc.EntryCount(), 5u);  // the duplicates are added all the same
+
+  // Importing the same file again makes every flight a duplicate.
+  EXPECT_EQ(Import(File(4, Record("N1234X", "14 6 1996") + Record("77Z", "14 6 1996")))
+                .duplicates.size(),
+            2u);
+}
+
+TEST_F(TextImportTest, ReportText) {
+  port.Answer(false);
+  CImportReport report =
+      Import(File(3, Record("N9\xE9", "1 1 1990", "1 0 1.0", "0 0 0 0 0 0 0") +
+                         Record("N9\xE9", "2 1 1990", "1 0 1.0 0 0 0 0 1.0 0 0 nan")));
+  report.file = "/logs/old.aerodex";
+  report.flightsAdded = 0;
+  report.notes.push_back("Nothing was written.");
+  EXPECT_EQ(aerodex::import::RenderImportReport(report),
+            "Import of /logs/old.aerodex\n"
+            "Records read: 1 (the header says 3)\n"
+            "Flights added to the log: 0\n"
+            "Aircraft created: none\n"
+            "N-Numbers not in the aircraft database: 1\n"
+            "  N9\u00e9: 1 flight\n"
+            "Flights that look like ones already in the log (added all the same): none\n"
+            "Warnings: 1\n"
+            "  line 10: numbers missing <1 0 1.0>: 3 of 11 read, the rest set to 0\n"
+            "Stopped at line 18: Aerodex: Entry number data suspect<1 0 1.0 0 0 0 0 1.0 0 0 "
+            "nan>! Expected 11 numbers.\n"
+            "Nothing was written.\n");
+}
+
+TEST_F(TextImportTest, CarriageReturnOnlyFileReadsAsLinesWithAHint) {
+  std::string cr = File(2, Record("1234X", "14 6 1996") + Record("N5", "1 1 1990", "1 0 x"));
+  for (char& c : cr) c = c == '\n' ? '\r' : c;
+  const CImportReport report = Import(cr);
+  EXPECT_EQ(report.found, 2);
+  EXPECT_TRUE(port.errors.empty());
+  EXPECT_TRUE(report.loneCarriageReturns);
+  ASSERT_EQ(report.warnings.size(), 1u);
+  EXPECT_EQ(report.warnings[0].line, 18);
+  EXPECT_NE(aerodex::import::RenderImportReport(report).find("carriage return alone"),
+            std::string::npos);
+  EXPECT_FALSE(Import(File(0, "")).loneCarriageReturns);
 }
 
 TEST_F(TextImportTest, MissingAircraftIsOfferedPerRecordUntilCreated) {
@@ -299,6 +407,113 @@ TEST_F(TextImportTest, CommandAsksForTheFileAndReportsOneThatCannotBeOpened) {
   OnImportFromUnix(doc, port);
   EXPECT_EQ(port.errors, std::vector<std::string>{"Failed to open .aerodex"});
   EXPECT_EQ(doc.EntryCount(), 0u);
+  EXPECT_TRUE(port.importReports.empty());  // nothing was imported, so no report
+
+  // An import that ran shows its report after its own messages.
+  const std::string path =
+      ::testing::TempDir() + "/report-" + std::to_string(::getpid()) + ".aerodex";
+  std::ofstream(path, std::ios::binary) << File(2, Record("N1", "1 1 1990"));
+  port.transcript.clear();
+  port.ChooseFile(path);
+  OnImportFromUnix(doc, port);
+  std::remove(path.c_str());
+  EXPECT_EQ(port.transcript,
+            (std::vector<std::string>{"import file", "question: N1: not in aircraft database. "
+                                      "Confirm to create, Cancel to edit later.",
+                                      "redraw", "error: Expected 2 entries, found 1 entries!\n",
+                                      "import report"}));
+  ASSERT_EQ(port.importReports.size(), 1u);
+  EXPECT_EQ(port.importReports[0].rfind(
+                "Import of " + path + "\nRecords read: 1 (the header says 2)\n", 0),
+            0u);
 }
 
 }  // namespace
+
+namespace {
+
+// A 1,000-record file with faults planted at known lines, and what the
+// report must say about it.
+struct PlantedFile {
+  std::string text;
+  std::vector<std::int64_t> warningLines;
+  std::vector<std::int64_t> duplicateLines;
+  std::int64_t flightsOf77Z = 0;
+  std::int64_t flightsOf88Y = 0;
+};
+
+PlantedFile MakePlantedFile(CAerodexDoc& doc) {
+  PlantedFile planted;
+  std::int64_t line = 0;
+  auto add = [&](const std::string& text) {
+    planted.text += text + "\n";
+    return ++line;
+  };
+  add("1003");  // three more than the file holds
+  add("^Jane Doe^");
+  add("^12 Main St^");
+  add("1 2 3 4");
+  for (int i = 0; i < 1000; ++i) {
+    if (i % 37 == 0) add("# page " + std::to_string(i / 37));
+    const std::string nNumber = i % 3 == 0 ? "N1234X" : i % 3 == 1 ? "N77Z" : "88Y";
+    if (i % 3 == 1) ++planted.flightsOf77Z;
+    if (i % 3 == 2) ++planted.flightsOf88Y;
+    const int day = 1 + i % 28, month = 1 + (i / 28) % 12, year = 1980 + i / 336;
+    const std::int64_t first = add("^" + nNumber + "^");
+    add(std::to_string(day) + " " + std::to_string(month) + " " + std::to_string(year));
+    add("^KSJC^");
+    add("^KMRY^");
+    add("^V25^");
+    if (i % 250 == 3) {
+      planted.warningLines.push_back(add("1 0 1.2 none"));
+    } else {
+      add("1 0 1.2 0 0 0 1.3 1.2 0 0 0");
+    }
+    if (i % 100 == 7) {
+      planted.warningLines.push_back(add("0 1"));
+    } else {
+      add("0 0 0 0 0 0 0");
+    }
+    add("^flight " + std::to_string(i) + "^");
+    if (i % 200 == 50) {  // already in the log, typed in by hand
+      auto known = MakeFlight(year, month, day, 1, nNumber[0] == 'N' ? nNumber.substr(1) : nNumber);
+      doc.AppendEntry(std::move(known));
+      planted.duplicateLines.push_back(first);
+    }
+  }
+  return planted;
+}
+
+std::vector<std::int64_t> Lines(const std::vector<aerodex::import::CImportLine>& found) {
+  std::vector<std::int64_t> lines;
+  for (const auto& item : found) lines.push_back(item.line);
+  return lines;
+}
+
+}  // namespace
+
+TEST_F(TextImportTest, ReportCountsOnAThousandRecordsWithPlantedFaults) {
+  doc.AppendAircraft(MakeAirplane("1234X"));
+  const PlantedFile planted = MakePlantedFile(doc);
+  const CImportReport report = Import(planted.text);
+  EXPECT_EQ(report.status, ImportStatus::kCompleted);
+  EXPECT_EQ(report.found, 1000);
+  EXPECT_EQ(report.flightsAdded, 1000);
+  EXPECT_EQ(doc.EntryCount(), 1005u);
+  EXPECT_EQ(port.errors, std::vector<std::string>{"Expected 1003 entries, found 1000 entries!\n"});
+  // Asked for every flight of the two missing aircraft.
+  EXPECT_EQ(port.questions.size(), planted.flightsOf77Z + planted.flightsOf88Y);
+  std::vector<std::int64_t> warnings = planted.warningLines;
+  std::sort(warnings.begin(), warnings.end());
+  EXPECT_EQ(warnings.size(), 14u);
+  EXPECT_EQ(Lines(report.warnings), warnings);
+  EXPECT_EQ(Lines(report.duplicates), planted.duplicateLines);
+  ASSERT_EQ(report.missingAircraft.size(), 2u);
+  EXPECT_EQ(report.missingAircraft[0].nNumber, "77Z");
+  EXPECT_EQ(report.missingAircraft[0].flights, planted.flightsOf77Z);
+  EXPECT_EQ(report.missingAircraft[1].nNumber, "88Y");
+  EXPECT_EQ(report.missingAircraft[1].flights, planted.flightsOf88Y);
+  const std::string text = aerodex::import::RenderImportReport(report);
+  EXPECT_NE(text.find("Records read: 1000 (the header says 1003)\n"), std::string::npos);
+  EXPECT_NE(text.find("Warnings: 14\n"), std::string::npos);
+}

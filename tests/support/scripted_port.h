@@ -14,7 +14,7 @@
 //
 // The transcript holds one line per event: "entry form", "aircraft form",
 // "N-Number prompt", "aircraft list", "pilot form", "currency", "aircraft
-// status", "import file", "error: <message>", "question: <message>",
+// status", "import file", "import report", "error: <message>", "question: <message>",
 // "field check: <message>", "redraw".
 #pragma once
 
@@ -92,6 +92,7 @@ class ScriptedPort : public CInteractionPort {
   std::vector<CPilotInfoDlg> pilotForms;
   std::vector<CCurrencyDlg> currencyReports;
   std::vector<CAircraftStatsDlg> statusReports;
+  std::vector<std::string> importReports;
   int redraws = 0;
   int unscripted = 0;
 
@@ -137,6 +138,10 @@ class ScriptedPort : public CInteractionPort {
   void ShowAircraftStatus(const CAircraftStatsDlg& report) override {
     transcript.push_back("aircraft status");
     statusReports.push_back(report);
+  }
+  void ShowImportReport(const std::string& report) override {
+    transcript.push_back("import report");
+    importReports.push_back(report);
   }
   bool ChooseImportFile(std::string& path) override {
     transcript.push_back("import file");
