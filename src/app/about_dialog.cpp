@@ -16,7 +16,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setFont(QFont(QStringLiteral("Times New Roman"), 12));
 
   auto* picture = new QLabel(this);
-  picture->setPixmap(DrawIconPixmap(0, 48, devicePixelRatioF()));
+  // 16 by 16 device-independent pixels, drawn sharp at the screen's ratio.
+  picture->setPixmap(DrawIconPixmap(0, 16, devicePixelRatioF()));
   picture->setAlignment(Qt::AlignTop);
   auto* version = new QLabel(QString::fromLatin1(kVersionLine), this);
   version->setObjectName(QStringLiteral("version"));

@@ -28,7 +28,8 @@ CAerodexView::CAerodexView(CAerodexDoc& doc, QWidget* parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setWhatsThis(QStringLiteral(
       "The flight log, laid out as the printed pages. Click a flight to select it; "
-      "double-click it to edit it. The View menu chooses how the flights are grouped "
+      "double-click it, or press Enter, to edit it. Ctrl+Down and Ctrl+Up select the next "
+      "and the previous flight. The View menu chooses how the flights are grouped "
       "and the size of the pages."));
 }
 
@@ -37,6 +38,10 @@ int CAerodexView::DpiY() const { return viewport()->logicalDpiY(); }
 
 void CAerodexView::OnInitialUpdate() {
   logView_.OnInitialUpdate(*this);
+  // A log replacing another starts as the run's first one does: at the top
+  // of page 1, then at its selected flight once a pass has placed it.
+  ScrollToPosition(0, 0);
+  Document().scrollToSelection = 1;
   Redraw();
 }
 
@@ -152,6 +157,10 @@ void CAerodexView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CAerodexView::keyPressEvent(QKeyEvent* event) {
+  if (HandleSelectionKey(event)) {
+    event->accept();
+    return;
+  }
   const bool toEnd = event->key() == Qt::Key_End;
   if (event->key() == Qt::Key_Home || toEnd) {
     QScrollBar* bar = verticalScrollBar();
@@ -161,6 +170,27 @@ void CAerodexView::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QAbstractScrollArea::keyPressEvent(event);
+}
+
+// Ctrl+Down and Ctrl+Up step the selection, Enter edits it; every other
+// key scrolls as before.
+bool CAerodexView::HandleSelectionKey(const QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const int key = event->key();
+  if ((key == Qt::Key_Down || key == Qt::Key_Up) && modifiers == Qt::ControlModifier) {
+    if (logView_.StepSelection(key == Qt::Key_Down ? 1 : -1)) {
+      const QPoint top = ScrollPosition();
+      const int height = static_cast<int>(
+          static_cast<long long>(viewport()->height()) * 1000 / std::max(1, DpiY()));
+      logView_.ShowSelection(*this, top.y(), top.y() - height);
+    }
+    return true;
+  }
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+    if (Document().selectedEntry && Document().EntryCount() > 0 && editEntry_) editEntry_();
+    return true;
+  }
+  return false;
 }
 
 void CAerodexView::resizeEvent(QResizeEvent* event) {

@@ -4,7 +4,8 @@
 // draws only what lies there); the scroll extent and position are
 // kept in view units (0.001 logical inch of the display, y up) and turned
 // into pixels with the widget's logical dots per inch. A click selects the
-// flight under the pointer, a double click on the selected flight edits it.
+// flight under the pointer, a double click on the selected flight edits it;
+// Ctrl+Down and Ctrl+Up step the selection and Enter edits it.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -25,7 +26,8 @@ class CAerodexView : public QAbstractScrollArea, public CLogViewHost {
   CLogView& LogView() { return logView_; }
   CAerodexDoc& Document() const { return logView_.Document(); }
 
-  // A new or opened log is shown: scroll extent, then a full redraw.
+  // A new or opened log is shown: scroll extent, the top of page 1 and a
+  // scroll to the selection on the coming pass, then a full redraw.
   void OnInitialUpdate();
   void Redraw();
   // Runs the drawing pass without painting, so that the log's height, the
@@ -59,6 +61,7 @@ class CAerodexView : public QAbstractScrollArea, public CLogViewHost {
   int DpiX() const;
   int DpiY() const;
   void UpdateScrollBars();
+  bool HandleSelectionKey(const QKeyEvent* event);
   void PaintPaper(QPainter& painter, const QRect& exposed) const;
 
   CLogView logView_;

@@ -102,6 +102,17 @@ void CAppSettings::SetPreviewPages(int pages) {
                       pages == 2 ? 2 : 1);
 }
 
+// Base64, so that the plain INI file holds it as one line of text.
+QByteArray CAppSettings::WindowGeometry() const {
+  const QString key = QStringLiteral("%1/WindowGeometry").arg(QLatin1String(kSettingsSection));
+  return QByteArray::fromBase64(settings_->value(key).toString().toLatin1());
+}
+
+void CAppSettings::SetWindowGeometry(const QByteArray& geometry) {
+  const QString key = QStringLiteral("%1/WindowGeometry").arg(QLatin1String(kSettingsSection));
+  settings_->setValue(key, QString::fromLatin1(geometry.toBase64()));
+}
+
 QString CAppSettings::FileName() const { return settings_->fileName(); }
 
 void CAppSettings::Sync() { settings_->sync(); }

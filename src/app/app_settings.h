@@ -1,7 +1,8 @@
 // CAppSettings: what the program keeps between runs, in an INI file in the
 // user's configuration folder (aerodex.ini): the recent-file list in section
 // "Recent File List" (keys File1 to File4, newest first) and the print
-// preview's page count in "Settings" / "PreviewPages". Section names are
+// preview's page count in "Settings" / "PreviewPages" and the main window's
+// last geometry in "Settings" / "WindowGeometry" (base64). Section names are
 // written as they are, spaces included, as other INI readers expect them.
 #pragma once
 
@@ -25,6 +26,9 @@ class CAppSettings {
   // Pages side by side in print preview: 1 or 2 (1 when never set).
   int PreviewPages() const;
   void SetPreviewPages(int pages);
+  // The main window's last geometry (QWidget::saveGeometry), empty when never kept.
+  QByteArray WindowGeometry() const;
+  void SetWindowGeometry(const QByteArray& geometry);
 
   QString FileName() const;
   // Writes pending changes to disk now.

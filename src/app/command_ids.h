@@ -25,6 +25,7 @@ enum CommandId : int {
   ID_NEW_ENTRY = 32778,
   ID_EDIT_ENTRY = 32779,
   ID_DELETE_ENTRY = 32780,
+  ID_GO_TO_DATE = 32831,
 
   // Aircraft
   ID_NEW_AIRCRAFT = 32774,

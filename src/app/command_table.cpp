@@ -40,6 +40,10 @@ constexpr std::array kCommands = {
     "Changes the selected flight. Click a flight to select it, or double-click it to edit it."},
   CommandInfo{ID_DELETE_ENTRY, "&Delete Entry\tCtrl+X", "Remove entry from the aerodex\nDelete entry",
     "Ctrl+X", "Removes the selected flight from the log after you confirm."},
+  CommandInfo{ID_GO_TO_DATE, "Go to Date...\tCtrl+G",
+    "Select and show the first flight on or after a date\nGo to date", "Ctrl+G",
+    "Asks for a date, then selects and shows the first flight on or after it, or the last "
+    "flight when none is later."},
   CommandInfo{ID_NEW_AIRCRAFT, "&New Aircraft\tCtrl+A",
     "Create information about another aircraft\nNew aircraft", "Ctrl+A",
     "Adds an aircraft to your aircraft database, keyed by its N-Number."},
@@ -110,7 +114,8 @@ constexpr std::array kFileMenu = {
   int{ID_FILE_PRINT}, int{ID_FILE_PRINT_PREVIEW}, int{ID_FILE_PRINT_SETUP}, kSeparator,
   int{ID_FILE_MRU_FILE1}, kSeparator, int{ID_APP_EXIT}};
 constexpr std::array kAerodexMenu = {
-  kSeparator, int{ID_NEW_ENTRY}, int{ID_EDIT_ENTRY}, int{ID_DELETE_ENTRY}};
+  kSeparator, int{ID_NEW_ENTRY}, int{ID_EDIT_ENTRY}, int{ID_DELETE_ENTRY}, kSeparator,
+  int{ID_GO_TO_DATE}};
 constexpr std::array kAircraftMenu = {
   int{ID_NEW_AIRCRAFT}, int{ID_EDIT_AIRCRAFT}, int{ID_DELETE_AIRCRAFT}};
 constexpr std::array kStatisticsMenu = {

@@ -161,7 +161,10 @@ bool CDocumentManager::OpenRecentFile(int index) {
 bool CDocumentManager::OnFileSave() { return path_.isEmpty() ? OnFileSaveAs() : DoSave(path_); }
 
 bool CDocumentManager::OnFileSaveAs() {
-  QString path = dialogs_.ChooseSaveFile(path_.isEmpty() ? QString() : path_);
+  // The dialog proposes the log's own name; a new log's is "Untitled.adx".
+  const QString proposal =
+      path_.isEmpty() ? Title() + QLatin1Char('.') + QLatin1String(kFileExtension) : path_;
+  QString path = dialogs_.ChooseSaveFile(proposal);
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(kFileExtension);
   return DoSave(QFileInfo(path).absoluteFilePath());

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/command_table.h"
+#include "app/dialogs/date_prompt.h"
 #include "app/dialogs/prompt_dialogs.h"
 
 namespace aerodex {
@@ -39,6 +40,10 @@ void CQtFrameDialogs::ShowMessage(const QString& text) {
 
 bool CQtFrameDialogs::AskConfirmation(const QString& message) {
   return AskConfirmationPrompt(parent_, message);
+}
+
+std::optional<LocalDate> CQtFrameDialogs::AskDate(const LocalDate& proposal) {
+  return AskDatePrompt(parent_, proposal);
 }
 
 }  // namespace aerodex

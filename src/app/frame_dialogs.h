@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
+
+#include "model/clock.h"
 
 namespace aerodex {
 
@@ -25,6 +28,8 @@ class CFrameDialogs {
   virtual void ShowMessage(const QString& text) = 0;
   // The confirmation prompt: true on Confirm, false on Cancel or Escape.
   virtual bool AskConfirmation(const QString& message) = 0;
+  // Go to Date's question; empty when cancelled (and where nobody answers).
+  virtual std::optional<LocalDate> AskDate(const LocalDate& /*proposal*/) { return std::nullopt; }
 };
 
 class CQtFrameDialogs : public CFrameDialogs {
@@ -36,6 +41,7 @@ class CQtFrameDialogs : public CFrameDialogs {
   QString ChooseSaveFile(const QString& suggestedPath) override;
   void ShowMessage(const QString& text) override;
   bool AskConfirmation(const QString& message) override;
+  std::optional<LocalDate> AskDate(const LocalDate& proposal) override;
 
  private:
   QPointer<QWidget> parent_;

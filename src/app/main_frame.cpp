@@ -1,15 +1,19 @@
 #include "app/main_frame.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "app/aerodex_view.h"
 #include "app/app_port.h"
+#include "app/app_settings.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/document_manager.h"
 #include "app/frame_dialogs.h"
+#include "app/menu_status_tips.h"
 #include "app/print_controller.h"
 #include "app/status_indicators.h"
 #include "app/toolbar_icons.h"
@@ -42,7 +46,28 @@ CMainFrame::CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
   ConnectDocument();
   UpdateRecentFileMenu();
   UpdateCaption();
-  resize(1000, 720);
+  PlaceWindow();
+}
+
+// The last run's geometry when there is one; otherwise the default size,
+// made smaller where the screen is (a high-DPI scale shrinks it), centred.
+void CMainFrame::PlaceWindow() {
+  if (restoreGeometry(settings_.WindowGeometry())) return;
+  const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!shown) {
+    resize(kDefaultWindowSize);
+    return;
+  }
+  const QRect available = shown->availableGeometry();
+  // Room for the window manager's title bar and borders.
+  const QSize room = (available.size() - QSize(16, 48)).expandedTo(QSize(200, 150));
+  resize(kDefaultWindowSize.boundedTo(room));
+  move(available.center() - QPoint(width() / 2, height() / 2 + 16));
+}
+
+void CMainFrame::SaveWindowPlacement() {
+  settings_.SetWindowGeometry(saveGeometry());
+  settings_.Sync();
 }
 
 CMainFrame::~CMainFrame() {
@@ -52,12 +77,14 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::BuildMenus() {
+  menuStatusTips_ = new CMenuStatusTips(this);
   for (const MenuInfo& menuInfo : MainMenu()) {
     QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuInfo.title));
     menu->setSeparatorsCollapsible(false);
     menu->setToolTipsVisible(false);
     // The enabling rules are asked again whenever a menu opens.
     connect(menu, &QMenu::aboutToShow, router_, &CCommandRouter::Update);
+    menu->installEventFilter(menuStatusTips_);
     for (int id : menuInfo.items) {
       if (id == kSeparator) {
         menu->addSeparator();

@@ -27,6 +27,7 @@ class CAppPort;
 class CAppSettings;
 class CDocumentManager;
 class CFrameDialogs;
+class CMenuStatusTips;
 class CPrintController;
 class CRecentFileList;
 class CStatusIndicators;
@@ -75,6 +76,11 @@ class CMainFrame : public QMainWindow {
   void RegisterViewCommands();
   void RegisterHelpCommands();
   void ConnectDocument();
+  void OnGoToDate();
+  void PlaceWindow();
+  void SaveWindowPlacement();
+
+  static constexpr QSize kDefaultWindowSize{1000, 720};
 
   CAerodexDoc& doc_;
   CAppPort& port_;
@@ -89,6 +95,7 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   CStatusIndicators* indicators_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  CMenuStatusTips* menuStatusTips_ = nullptr;
   QPointer<CHelpWindow> help_;
 };
 

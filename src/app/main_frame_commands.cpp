@@ -10,6 +10,7 @@
 #include "app/app_port.h"
 #include "app/command_ids.h"
 #include "app/document_manager.h"
+#include "app/frame_dialogs.h"
 #include "app/main_frame.h"
 #include "app/print_controller.h"
 #include "app/recent_file_list.h"
@@ -56,6 +57,7 @@ void CMainFrame::RegisterEditingCommands() {
   r.SetHandler(ID_NEW_ENTRY, {[this] { OnNewEntry(doc_, port_); }});
   r.SetHandler(ID_EDIT_ENTRY, {[this] { OnEditEntry(doc_, port_); }, hasEntry});
   r.SetHandler(ID_DELETE_ENTRY, {[this] { OnDeleteEntry(doc_, port_); }, hasEntry});
+  r.SetHandler(ID_GO_TO_DATE, {[this] { OnGoToDate(); }, [this] { return doc_.EntryCount() > 0; }});
   r.SetHandler(ID_NEW_AIRCRAFT, {[this] { OnNewAircraft(doc_, port_); }});
   r.SetHandler(ID_EDIT_AIRCRAFT, {[this] { OnEditAircraft(doc_, port_); }, hasAircraft});
   r.SetHandler(ID_DELETE_AIRCRAFT, {[this] { OnDeleteAircraft(doc_, port_); }, hasAircraft});
@@ -64,6 +66,15 @@ void CMainFrame::RegisterEditingCommands() {
   r.SetHandler(ID_CHECK_LOG, {[this] { OnCheckLog(doc_, port_); }});
   // A double click on the selected flight is Edit Entry, with its rule.
   view_->SetEditEntryHandler([this] { router_->Execute(ID_EDIT_ENTRY); });
+}
+
+// Proposes the selected flight's date, or today when nothing is selected.
+void CMainFrame::OnGoToDate() {
+  LocalDate proposal = doc_.Clock().Today();
+  if (const CAerodexEntry* selected = doc_.selectedEntry) {
+    proposal = {selected->day, selected->month, selected->year};
+  }
+  if (const std::optional<LocalDate> day = dialogs_->AskDate(proposal)) GoToDate(doc_, *day);
 }
 
 void CMainFrame::RegisterViewCommands() {

@@ -64,6 +64,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   if (help_) help_->close();
+  SaveWindowPlacement();
   documents_->Close();
   event->accept();
 }

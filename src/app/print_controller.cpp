@@ -1,5 +1,7 @@
 #include "app/print_controller.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -75,25 +77,44 @@ bool CPrintController::PaintPages(QPrinter& printer, int first, int last,
   return painter.end();
 }
 
-void CPrintController::OnFilePrint() {
+// The print dialog offering pages 1 to the page count, then the pages chosen;
+// false when the user cancelled. over: the window the dialog belongs to.
+bool CPrintController::PrintFromDialog(QWidget* over) {
   const int pages = PreparePrinting();
-  QPrintDialog dialog(printer_.get(), parent_);
+  QPrintDialog dialog(printer_.get(), over);
   dialog.setMinMax(1, pages);
   dialog.setFromTo(1, pages);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (printDialogShown_) printDialogShown_(dialog);
+  if (dialog.exec() != QDialog::Accepted) return false;
   int first = 1;
   int last = pages;
   if (printer_->printRange() == QPrinter::PageRange) {
     first = std::max(1, printer_->fromPage());
     last = std::min(pages, printer_->toPage());
   }
-  if (first > last) return;
+  if (first > last) return true;
   if (!PrintPages(*printer_, first, last)) {
     QMessageBox::warning(parent_, QString::fromLatin1(kAppTitle),
                          QStringLiteral("The log could not be printed."));
+  }
+  return true;
+}
+
+void CPrintController::OnFilePrint() { PrintFromDialog(parent_); }
+
+// The preview's own Print button would open a print dialog without the
+// log's page range; it runs the same dialog and printing as Print instead.
+void CPrintController::UseOwnPrintAction(QPrintPreviewDialog& dialog) {
+  const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+  for (QAction* action : dialog.findChildren<QAction*>()) {
+    if (action->text() != print) continue;
+    disconnect(action, &QAction::triggered, &dialog, nullptr);
+    connect(action, &QAction::triggered, &dialog, [this, &dialog] {
+      if (PrintFromDialog(&dialog)) dialog.accept();
+    });
   }
 }
 
@@ -106,6 +127,7 @@ QPrintPreviewDialog* CPrintController::CreatePreviewDialog() {
                             pages, progressDelayMs_);
     PaintPages(*printer, 1, pages, progress);
   });
+  UseOwnPrintAction(*dialog);
   if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
     preview->setViewMode(settings_.PreviewPages() == 2 ? QPrintPreviewWidget::FacingPagesView
                                                        : QPrintPreviewWidget::SinglePageView);

@@ -9,8 +9,10 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
+class QPrintDialog;
 class QPrinter;
 class QPrintPreviewDialog;
 class QWidget;
@@ -39,6 +41,10 @@ class CPrintController : public QObject {
   bool PrintPages(QPrinter& printer, int first, int last);
   // How long a run goes before it may show its progress.
   void SetProgressDelay(int milliseconds) { progressDelayMs_ = milliseconds; }
+  // Test hook: called with every print dialog just before it runs.
+  void SetPrintDialogShown(std::function<void(QPrintDialog&)> shown) {
+    printDialogShown_ = std::move(shown);
+  }
 
   void OnFilePrint();
   void OnFilePrintPreview();
@@ -49,6 +55,8 @@ class CPrintController : public QObject {
   void RememberPreviewPages(QPrintPreviewDialog& dialog);
 
  private:
+  bool PrintFromDialog(QWidget* over);
+  void UseOwnPrintAction(QPrintPreviewDialog& dialog);
   QList<int> PagesInOrder(const QPrinter& printer, int first, int last) const;
   bool PaintPages(QPrinter& printer, int first, int last, CPrintProgress& progress);
 
@@ -57,6 +65,7 @@ class CPrintController : public QObject {
   QPointer<QWidget> parent_;
   std::unique_ptr<QPrinter> printer_;
   int progressDelayMs_ = 500;
+  std::function<void(QPrintDialog&)> printDialogShown_;
 };
 
 // Makes landscape US Letter, with small margins, the printer's set-up.

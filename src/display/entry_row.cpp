@@ -148,7 +148,7 @@ int DrawEntryRowAs(const CAerodexDoc& doc, CSurface& surface, int y, CAerodexEnt
     return measured;
   }
   const bool printing = surface.IsPrinting();
-  const CFontDesc* previous = surface.SelectFont(printing ? &doc.smallRowFont : &doc.rowFont);
+  const CFontDesc* previous = surface.SelectFont(printing ? &doc.smallRowFont : &doc.screenRowFont);
   if (!printing && &record == doc.selectedEntry) {
     surface.FillSolidRect(0, top, layout::kDrawingWidth, measured, kHighlight);
   }

@@ -195,4 +195,12 @@ void CLogLayout::DrawItem(const CAerodexDoc& doc, CSurface& surface, Item& item)
   }
 }
 
+std::vector<std::uint32_t> CLogLayout::EntryOrder() const {
+  std::vector<std::uint32_t> order;
+  for (const Item& item : items_) {
+    if (item.kind == Kind::kEntry) order.push_back(item.ref);
+  }
+  return order;
+}
+
 }  // namespace aerodex

@@ -50,6 +50,8 @@ class CLogLayout {
   // Whether items and depths run monotonically down the pages (always, short
   // of a defect); otherwise searches give way to walks.
   bool InOrder() const { return inOrder_; }
+  // The flights' indices in the entries, in the order the pass draws them.
+  std::vector<std::uint32_t> EntryOrder() const;
 
  private:
   friend class CLayoutRecorder;

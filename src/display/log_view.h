@@ -74,6 +74,16 @@ class CLogView {
   bool OnLButtonDown(int x, int y);
   bool OnLButtonDblClk(int x, int y) const;
 
+  // Keyboard selection: the flight step rows after (1) or before (-1) the
+  // selected one, in the order the current mode draws them, becomes the
+  // selection (the first or last drawn one when none is selected). Returns
+  // it, or null when the mode draws no flight; redraws when it changed.
+  CAerodexEntry* StepSelection(int step);
+  // Brings the selected row into a window that shows view y from viewTop
+  // down to viewBottom (view units, y up), placed as the scroll to the
+  // selection places it, unless the row is already wholly inside.
+  void ShowSelection(CLogViewHost& host, int viewTop, int viewBottom) const;
+
   // View commands: each sets the mode (the last one toggles the night
   // subtotals), asks for a scroll to the selection and redraws.
   void OnViewAllEntries();
@@ -100,6 +110,8 @@ class CLogView {
   int PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals,
                          int& y, int pageTop);
   void ScrollToSelection(CLogViewHost& host);
+  void ScrollToRow(CLogViewHost& host, const CAerodexEntry& entry) const;
+  void RefreshLayout();
 
   CAerodexDoc& doc_;
   bool extentsCaptured_ = false;
@@ -110,5 +122,11 @@ class CLogView {
 // then a scroll to the selection and a redraw.
 void OnViewNormalSize(CAerodexDoc& doc);
 void OnViewExpandedSize(CAerodexDoc& doc);
+
+// Go to Date: the first flight on or after the day, else the last flight;
+// null for an empty log.
+CAerodexEntry* FirstFlightFrom(const CAerodexDoc& doc, const LocalDate& day);
+// Selects that flight and asks for the scroll to it; false for an empty log.
+bool GoToDate(CAerodexDoc& doc, const LocalDate& day);
 
 }  // namespace aerodex

@@ -34,8 +34,12 @@ bool CLogView::OnLButtonDblClk(int x, int y) const {
 void CLogView::ScrollToSelection(CLogViewHost& host) {
   if (doc_.scrollToSelection != 1 || doc_.selectedEntry == nullptr) return;
   doc_.scrollToSelection = 0;
+  ScrollToRow(host, *doc_.selectedEntry);
+}
+
+void CLogView::ScrollToRow(CLogViewHost& host, const CAerodexEntry& entry) const {
   const std::int64_t position =
-      std::int64_t{doc_.zoomFactor} * (std::int64_t{doc_.selectedEntry->rowTop} + 1000) / 2;
+      std::int64_t{doc_.zoomFactor} * (std::int64_t{entry.rowTop} + 1000) / 2;
   host.ScrollToPosition(0, layout::ClampInt(position));
 }
 

@@ -115,6 +115,8 @@ void CAerodexDoc::InitializeOnce() {
   pilot.Reset();
   rowFont = {"Courier New", 100, false, 400, 0};
   smallRowFont = {"Courier New", 80, false, 400, 0};
+  screenRowFont = rowFont;
+  screenRowFont.stretch = 100 * smallRowFont.height / rowFont.height;
   headingFont = {"Times New Roman", 100, false, 700, 0};
   slantedHeadingFont = {"Times New Roman", 150, true, 700, -675};
   totalsPen = {20, {0, 0, 230}};

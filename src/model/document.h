@@ -103,6 +103,9 @@ class CAerodexDoc {
   // Fonts and pen of the log page, made by InitializeOnce.
   CFontDesc rowFont;
   CFontDesc smallRowFont;
+  // rowFont's em height on smallRowFont's character cell: the rows on screen
+  // stay legible and every field keeps inside its column, as on paper.
+  CFontDesc screenRowFont;
   CFontDesc headingFont;
   CFontDesc slantedHeadingFont;
   CPenDesc totalsPen;

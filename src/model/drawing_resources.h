@@ -20,6 +20,8 @@ struct CFontDesc {
   // Tenths of a degree as the log format describes it: -675 sets the base line
   // at 67.5 degrees from the horizontal, rising to the right.
   int escapement = 0;
+  // Width of the glyphs in percent of the face's own; below 100 condenses them.
+  int stretch = 100;
   bool operator==(const CFontDesc&) const = default;
 };
 

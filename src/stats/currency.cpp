@@ -67,7 +67,9 @@ void FillIfr(const CAerodexDoc& doc, const BackwardScan& scan, MonthIndex today,
 }  // namespace
 
 std::optional<CCurrencyDlg> ComputeCurrency(const CAerodexDoc& doc, std::time_t now) {
-  if (doc.pilot.birthYear == 0 || doc.selectedEntry == nullptr) return std::nullopt;
+  // What the refusal says: no pilot record, or no flights. The selection
+  // plays no part; it is empty right after Delete Entry.
+  if (doc.pilot.birthYear == 0 || doc.EntryCount() == 0) return std::nullopt;
   const std::tm local = ToLocalTime(now);
   const MonthIndex today = CurrentMonthIndex(now);
   CCurrencyDlg lines;

@@ -16,8 +16,8 @@ inline constexpr const char* kCurrencyNotReady =
     "Pilot information not initialized or aerodex not loaded!";
 
 // The seven lines at the instant now, with that day and the working behind
-// them, or nothing when the pilot's birth year is 0 or no entry is selected
-// (the message above is then due).
+// them, or nothing when the pilot's birth year is 0 or the log holds no
+// flights (the message above is then due).
 std::optional<CCurrencyDlg> ComputeCurrency(const CAerodexDoc& doc, std::time_t now);
 
 // The report as of a calendar day, computed at noon local time of that day

@@ -211,7 +211,7 @@ void DocumentHandlingTest::damagedFileLeavesAnEmptyUntitledLog() {
   // A later Save asks for a name: the damaged file is never overwritten.
   app_->Document().AppendEntry(MakeFlight(2025, 2, 2));
   QVERIFY(!Docs().OnFileSave());
-  QCOMPARE(dialogs_.suggestedSaveNames, QStringList{QString()});
+  QCOMPARE(dialogs_.suggestedSaveNames, QStringList{QStringLiteral("Untitled.adx")});
   QCOMPARE(ReadBytes(damaged), damagedBytes);
 }
 

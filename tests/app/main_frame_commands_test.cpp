@@ -96,7 +96,7 @@ void MainFrameCommandsTest::menuTreeHasTheTextsIdsAndSeparators() {
   QVERIFY(!frame_->Router().Action(ID_FILE_MRU_FILE1)->isEnabled());  // no recent file yet
 
   const QList<MenuLine> aerodexMenu = Lines(top[1]->menu());
-  QCOMPARE(aerodexMenu.size(), 4);
+  QCOMPARE(aerodexMenu.size(), 6);  // then a separator and Go to Date
   QCOMPARE(aerodexMenu[0].id, 0);  // the pop-up begins with a separator
   QCOMPARE(aerodexMenu[1].text, QStringLiteral("&New Entry\tCtrl+L"));
   QCOMPARE(aerodexMenu[3].text, QStringLiteral("&Delete Entry\tCtrl+X"));

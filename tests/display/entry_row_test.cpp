@@ -134,7 +134,7 @@ TEST_F(EntryRowTest, WrappedRouteGrowsTheRowAndTheHighlightCoversBothLines) {
   EXPECT_EQ(screen.TextsAt(1150, -1375), std::vector<std::string>{"KSJC"});
 }
 
-TEST_F(EntryRowTest, PrinterGetsSmallFontAndNoHighlightScreenGetsRowFont) {
+TEST_F(EntryRowTest, PrinterGetsSmallFontAndNoHighlightScreenGetsCondensedRowFont) {
   CAerodexEntry& e = Add(Flight(1999, 5, 6));
   doc.selectedEntry = &e;
   const CFontDesc outer{"Outer", 1};
@@ -144,10 +144,15 @@ TEST_F(EntryRowTest, PrinterGetsSmallFontAndNoHighlightScreenGetsRowFont) {
     aerodex::DrawEntryRow(doc, surface, -1250, e);
     EXPECT_EQ(surface.Of(SurfaceOp::kFill).size(), printing ? 0u : 1u);
     for (const SurfaceOp& text : surface.Texts()) {
-      EXPECT_EQ(text.font, printing ? &doc.smallRowFont : &doc.rowFont);
+      EXPECT_EQ(text.font, printing ? &doc.smallRowFont : &doc.screenRowFont);
     }
     EXPECT_EQ(surface.CurrentFont(), &outer);
   }
+  // rowFont's em height, condensed to smallRowFont's cell (60 to 48 units).
+  CFontDesc expected = doc.rowFont;
+  expected.stretch = 80;
+  EXPECT_EQ(doc.screenRowFont, expected);
+  EXPECT_EQ(doc.rowFont.stretch, 100);
 }
 
 TEST_F(EntryRowTest, AircraftSumsIgnoreIsAirplaneAndPreferSingleEngine) {

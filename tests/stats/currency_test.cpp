@@ -80,17 +80,32 @@ class CurrencyTest : public ::testing::Test {
   CAerodexDoc doc;
 };
 
-TEST_F(CurrencyTest, RefusesWithoutBirthYearOrSelectionAndShowsNoForm) {
+TEST_F(CurrencyTest, RefusesWithoutBirthYearOrFlightsAndShowsNoForm) {
+  doc.pilot.birthYear = 1960;
+  ScriptedPort empty;
+  OnCheckCurrency(doc, empty);  // a log without flights
+  EXPECT_TRUE(empty.currencyReports.empty());
+  ASSERT_EQ(empty.errors.size(), 1u);
+  EXPECT_EQ(empty.errors[0], "Pilot information not initialized or aerodex not loaded!");
   Fly(2000, 1, 1);
   doc.pilot.birthYear = 0;
   EXPECT_FALSE(ComputeCurrency(doc, At("2000-06-15 12:00:00")));
-  doc.pilot.birthYear = 1960;
+}
+
+TEST_F(CurrencyTest, FlightsWithoutASelectionGetTheirLines) {
+  RateInstrument();
+  doc.pilot.medicalClass = 1;
+  Fly(2000, 1, 1);
   doc.selectedEntry = nullptr;  // as right after deleting the selected entry
   ScriptedPort port;
   OnCheckCurrency(doc, port);
-  EXPECT_TRUE(port.currencyReports.empty());
-  ASSERT_EQ(port.errors.size(), 1u);
-  EXPECT_EQ(port.errors[0], "Pilot information not initialized or aerodex not loaded!");
+  EXPECT_TRUE(port.errors.empty());
+  ASSERT_EQ(port.currencyReports.size(), 1u);
+  const CCurrencyDlg& lines = port.currencyReports[0];
+  for (const std::string* line : {&lines.medical1, &lines.medical2, &lines.medical3, &lines.bfr,
+                                  &lines.oldIfr, &lines.newIfr, &lines.night}) {
+    EXPECT_FALSE(line->empty());
+  }
 }
 
 TEST_F(CurrencyTest, CommandShowsTheLinesAtTheDocumentClock) {

@@ -127,7 +127,11 @@ QWidget* CEntryDialog::RouteStrip() {
     grid->addWidget(controls_.Label(ids[column]), 0, column);
   }
   // Tach hours flown without readings: the box has no label of its own.
-  controls_.Control(kTachTime)->setToolTip(QStringLiteral("Tach time without readings"));
+  QWidget* tachTime = controls_.Control(kTachTime);
+  tachTime->setToolTip(QStringLiteral("Tach time without readings"));
+  tachTime->setWhatsThis(QStringLiteral(
+      "Tachometer hours of a flight logged without start and end readings. The log shows "
+      "them in its Tach (or Solo) column when the readings give no time of their own."));
   grid->setColumnStretch(1, 1);
   return strip;
 }

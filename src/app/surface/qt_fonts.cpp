@@ -23,6 +23,7 @@ QFont BaseFont(const CFontDesc& desc, int pixels) {
   font.setStyleHint(StyleHintForFace(desc.face));
   font.setWeight(static_cast<QFont::Weight>(std::clamp(desc.weight, 1, 1000)));
   font.setPixelSize(std::max(1, pixels));
+  if (desc.stretch != 100) font.setStretch(std::clamp(desc.stretch, 1, 4000));
   font.setKerning(false);  // the row layout counts characters, as the printed log did
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
