@@ -122,7 +122,6 @@ void DailyViewTest::cleanup() {
 
 // Flights from January 2023 on, two a week in turn in two aircraft.
 QString DailyViewTest::SaveLog(const QString& name, int flights) {
-  StartNewRun();
   CAerodexDoc doc;
   doc.OnNewDocument();
   doc.pilot.pilotName = "Dana Whitfield";
@@ -163,7 +162,6 @@ bool DailyViewTest::WhollyShown(const CAerodexEntry& entry) {
 }
 
 void DailyViewTest::screenRowsKeepEveryFieldInsideItsColumn() {
-  StartNewRun();
   CAerodexDoc doc;
   doc.OnNewDocument();
   // Ten characters on smallRowFont's 48-unit cell, at rowFont's em height;
