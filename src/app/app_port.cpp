@@ -14,10 +14,6 @@ bool CAppPort::AskConfirmation(const std::string& message) {
   return AskConfirmationPrompt(parent_, FromCp1252(message));
 }
 
-void CAppPort::UpdateAllViews() {
-  if (redraw_) redraw_();
-}
-
 bool CAppPort::ChooseImportFile(std::string& path) { return RunImportFileDialog(parent_, path); }
 
 }  // namespace aerodex

@@ -1,7 +1,7 @@
 // CAppPort: the interaction port of the desktop program. The document and
 // its commands talk to the user through it: the error and confirmation
-// prompts, the forms, the reports, the import file chooser, and the request
-// to redraw the views (which also refreshes the commands' enabling).
+// prompts, the forms, the reports and the import file chooser. Redraws come
+// from the document's change notice, which the main window listens to.
 #pragma once
 
 #include <QPointer>
@@ -16,13 +16,10 @@ class CAppPort : public CInteractionPort {
  public:
   // Prompts and forms open over the window given here (none: top level).
   void SetParentWindow(QWidget* window) { parent_ = window; }
-  // What "redraw all views" does: repaint the log view and refresh the actions.
-  void SetRedrawHandler(std::function<void()> redraw) { redraw_ = std::move(redraw); }
 
   // Messages are Windows-1252 bytes.
   void ShowError(const std::string& message) override;
   bool AskConfirmation(const std::string& message) override;
-  void UpdateAllViews() override;
 
   bool ShowEntryForm(CEntryDlg& form) override;
   bool ShowAircraftForm(CAircraftDlg& form) override;
@@ -39,7 +36,6 @@ class CAppPort : public CInteractionPort {
 
  private:
   QPointer<QWidget> parent_;
-  std::function<void()> redraw_;
 };
 
 }  // namespace aerodex

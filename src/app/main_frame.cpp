@@ -37,7 +37,7 @@ CMainFrame::CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
   documents_ = new CDocumentManager(doc_, *dialogs_, recentFiles_, this);
   printing_ = new CPrintController(*view_, settings_, this);
   port_.SetParentWindow(this);
-  port_.SetRedrawHandler([this] { OnUpdateAllViews(); });
+  doc_.AddListener(this);
 
   BuildMenus();
   BuildToolBar();
@@ -71,8 +71,8 @@ void CMainFrame::SaveWindowPlacement() {
 }
 
 CMainFrame::~CMainFrame() {
-  // The port outlives the window: it must not call back into it.
-  port_.SetRedrawHandler({});
+  // The document and the port outlive the window: they must not call back into it.
+  doc_.RemoveListener(this);
   port_.SetParentWindow(nullptr);
 }
 
@@ -123,22 +123,21 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::ConnectDocument() {
-  connect(documents_, &CDocumentManager::documentReplaced, this, [this] {
-    view_->OnInitialUpdate();
-    router_->Update();
-  });
+  connect(documents_, &CDocumentManager::documentReplaced, this,
+          [this] { view_->OnInitialUpdate(); });
   connect(documents_, &CDocumentManager::titleChanged, this, &CMainFrame::UpdateCaption);
   connect(documents_, &CDocumentManager::recentFilesChanged, this,
           &CMainFrame::UpdateRecentFileMenu);
-  connect(router_, &CCommandRouter::commandFinished, this, [this] {
-    documents_->OnCommandFinished();
-    UpdateCaption();
-  });
+  connect(router_, &CCommandRouter::commandFinished, this,
+          [this] { documents_->OnCommandFinished(); });
 }
+
+void CMainFrame::DocumentChanged(const CAerodexDoc&) { OnUpdateAllViews(); }
 
 void CMainFrame::OnUpdateAllViews() {
   view_->Redraw();
   router_->Update();
+  UpdateCaption();
 }
 
 void CMainFrame::UpdateCaption() {

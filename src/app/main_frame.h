@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/command_router.h"
+#include "model/document_listener.h"
 
 class CAerodexDoc;
 class QMenu;
@@ -32,7 +33,7 @@ class CPrintController;
 class CRecentFileList;
 class CStatusIndicators;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, private CDocumentListener {
   Q_OBJECT
 
  public:
@@ -51,7 +52,8 @@ class CMainFrame : public QMainWindow {
   QMenu* RecentFileMenu() const { return fileMenu_; }
   CFrameDialogs& Dialogs() const { return *dialogs_; }
 
-  // Repaints the view and refreshes the commands: "redraw all views".
+  // The one answer to a change of the document: repaints the view, refreshes
+  // the commands' enabling and ticks, and the caption.
   void OnUpdateAllViews();
   // The caption: "Untitled - aerodex" or "NAME - aerodex", with a "*" after
   // the name while the log holds unsaved changes.
@@ -67,6 +69,7 @@ class CMainFrame : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void DocumentChanged(const CAerodexDoc& doc) override;
   void BuildMenus();
   void BuildToolBar();
   void BuildStatusBar();

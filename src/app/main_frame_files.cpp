@@ -79,7 +79,6 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   activateWindow();
   documents_->OpenDocumentFile(path);
-  router_->Update();
 }
 
 void CMainFrame::OnAppAbout() {

@@ -197,6 +197,13 @@ void MainFrameCommandsTest::enablingFollowsTheDocument() {
   doc.UpdateAllViews();
   QVERIFY(router.Action(ID_EDIT_AIRCRAFT)->isEnabled());
   QVERIFY(router.Action(ID_DELETE_AIRCRAFT)->isEnabled());
+  // A change made outside any command reaches the caption and the commands too.
+  doc.SetModifiedFlag(false);
+  QVERIFY(!frame_->isWindowModified());
+  doc.DeleteContents();
+  QVERIFY(!router.Action(ID_EDIT_ENTRY)->isEnabled());
+  doc.SetModifiedFlag();
+  QVERIFY(frame_->isWindowModified());
   frame_->Documents().NewDocument();
   QVERIFY(!router.Action(ID_EDIT_ENTRY)->isEnabled());
   QVERIFY(!router.Action(ID_DELETE_AIRCRAFT)->isEnabled());
