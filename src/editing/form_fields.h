@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "editing/control_ids.h"
 #include "editing/field_checks.h"
 
 namespace aerodex {
@@ -26,7 +27,7 @@ enum class FieldKind { kText, kWholeNumber, kDecimal, kCheckBox };
 
 template <class Form>
 struct FormField {
-  int controlId = 0;
+  ControlId controlId{};
   const char* member = "";  // the form data member (and record field) it shows
   const char* label = "";   // the label beside the box; empty for unlabelled boxes
   FieldKind kind = FieldKind::kText;
@@ -45,8 +46,9 @@ struct FormField {
 
 // Builders for the form field lists.
 template <class Form>
-FormField<Form> TextField(int id, const char* member, const char* label, std::string Form::*field,
-                          std::size_t maxLength = 0, bool upperCase = true) {
+FormField<Form> TextField(ControlId id, const char* member, const char* label,
+                          std::string Form::*field, std::size_t maxLength = 0,
+                          bool upperCase = true) {
   FormField<Form> f{id, member, label, FieldKind::kText};
   f.text = field;
   f.maxLength = maxLength;
@@ -55,8 +57,9 @@ FormField<Form> TextField(int id, const char* member, const char* label, std::st
 }
 
 template <class Form>
-FormField<Form> WholeField(int id, const char* member, const char* label, unsigned Form::*field,
-                           unsigned minimum, unsigned maximum, bool digitsOnly = false) {
+FormField<Form> WholeField(ControlId id, const char* member, const char* label,
+                           unsigned Form::*field, unsigned minimum, unsigned maximum,
+                           bool digitsOnly = false) {
   FormField<Form> f{id, member, label, FieldKind::kWholeNumber};
   f.wholeNumber = field;
   f.hasRange = true;
@@ -68,7 +71,8 @@ FormField<Form> WholeField(int id, const char* member, const char* label, unsign
 }
 
 template <class Form>
-FormField<Form> DecimalField(int id, const char* member, const char* label, double Form::*field) {
+FormField<Form> DecimalField(ControlId id, const char* member, const char* label,
+                             double Form::*field) {
   FormField<Form> f{id, member, label, FieldKind::kDecimal};
   f.decimal = field;
   f.maxLength = kNumberTextLimit;
@@ -76,8 +80,8 @@ FormField<Form> DecimalField(int id, const char* member, const char* label, doub
 }
 
 template <class Form>
-FormField<Form> DecimalField(int id, const char* member, const char* label, double Form::*field,
-                             double minimum, double maximum) {
+FormField<Form> DecimalField(ControlId id, const char* member, const char* label,
+                             double Form::*field, double minimum, double maximum) {
   FormField<Form> f = DecimalField<Form>(id, member, label, field);
   f.hasRange = true;
   f.minimum = minimum;
@@ -86,7 +90,8 @@ FormField<Form> DecimalField(int id, const char* member, const char* label, doub
 }
 
 template <class Form>
-FormField<Form> CheckBoxField(int id, const char* member, const char* label, int Form::*field) {
+FormField<Form> CheckBoxField(ControlId id, const char* member, const char* label,
+                              int Form::*field) {
   FormField<Form> f{id, member, label, FieldKind::kCheckBox};
   f.checkBox = field;
   return f;
