@@ -32,7 +32,7 @@ const auto kAircraftFields = std::to_array<Field>({
                  0.0, 9999.9),
     DecimalField(kAircraftTachAtOilChange, "tachAtOilChange", "Tachometer at Oil Change",
                  &D::tachAtOilChange, 0.0, 9999.9),
-    WholeField(kNNumberPromptBox, "tbo", "Time Before Overhaul (TBO)", &D::tbo, 0, 10000, true),
+    WholeField(kAircraftTbo, "tbo", "Time Before Overhaul (TBO)", &D::tbo, 0, 10000, true),
     TextField(kAircraftMake, "make", "Aircraft Make", &D::make),
     TextField(kAircraftModel, "model", "Aircraft Model", &D::model),
     TextField(kAircraftNNumber, "nNumber", "Aircraft N Number     N", &D::nNumber),
@@ -62,9 +62,6 @@ const auto kNNumberFields = std::to_array<FormField<CNNumberDlg>>({
     TextField(kNNumberPromptBox, "nNumber", "N", &CNNumberDlg::nNumber, 7),
 });
 
-unsigned Box(int value) { return static_cast<unsigned>(value); }
-int Number(unsigned value) { return static_cast<int>(value); }
-
 }  // namespace
 
 CAircraftDlg CAircraftDlg::ForNewAircraft(std::string nNumber) {
@@ -75,66 +72,12 @@ CAircraftDlg CAircraftDlg::ForNewAircraft(std::string nNumber) {
 
 std::span<const FormField<CAircraftDlg>> CAircraftDlg::Fields() { return kAircraftFields; }
 
-void CAircraftDlg::FillFrom(const CAirplane& a) {
-  isAirplane = a.isAirplane;
-  isSeaplane = a.isSeaplane;
-  isGlider = a.isGlider;
-  isHelicopter = a.isHelicopter;
-  isGyroplane = a.isGyroplane;
-  isAirship = a.isAirship;
-  isBalloon = a.isBalloon;
-  isSimulator = a.isSimulator;
-  isSingleEngine = a.isSingleEngine;
-  isMultiEngine = a.isMultiEngine;
-  isRetractable = a.isRetractable;
-  hasConstantSpeedProp = a.hasConstantSpeedProp;
-  hasTailWheel = a.hasTailWheel;
-  isIfrCertified = a.isIfrCertified;
-  isHighPerformance = a.isHighPerformance;
-  isHeavy = a.isHeavy;
-  make = a.make;
-  model = a.model;
-  nNumber = a.nNumber;
-  hourlyCost = a.hourlyCost;
-  tbo = Box(a.tbo);
-  lastAnnualMonth = Box(a.lastAnnualMonth);
-  lastAnnualYear = Box(a.lastAnnualYear);
-  lastIfrCheckMonth = Box(a.lastIfrCheckMonth);
-  lastIfrCheckYear = Box(a.lastIfrCheckYear);
-  tachAtAnnual = a.tachAtAnnual;
-  tachAtOilChange = a.tachAtOilChange;
-  isMonitored = a.isMonitored;
-}
+using AircraftCopy = aerodex::CFormRecordCopy<CAircraftDlg, aerodex::kAirplaneFields>;
 
-void CAircraftDlg::CopyTo(CAirplane& a) const {
-  a.isAirplane = isAirplane;
-  a.isSeaplane = isSeaplane;
-  a.isGlider = isGlider;
-  a.isHelicopter = isHelicopter;
-  a.isGyroplane = isGyroplane;
-  a.isAirship = isAirship;
-  a.isBalloon = isBalloon;
-  a.isSimulator = isSimulator;
-  a.isSingleEngine = isSingleEngine;
-  a.isMultiEngine = isMultiEngine;
-  a.isRetractable = isRetractable;
-  a.hasConstantSpeedProp = hasConstantSpeedProp;
-  a.hasTailWheel = hasTailWheel;
-  a.isIfrCertified = isIfrCertified;
-  a.isHighPerformance = isHighPerformance;
-  a.isHeavy = isHeavy;
-  a.make = make;
-  a.model = model;
-  a.nNumber = nNumber;
-  a.hourlyCost = hourlyCost;
-  a.tbo = Number(tbo);
-  a.lastAnnualMonth = Number(lastAnnualMonth);
-  a.lastAnnualYear = Number(lastAnnualYear);
-  a.lastIfrCheckMonth = Number(lastIfrCheckMonth);
-  a.lastIfrCheckYear = Number(lastIfrCheckYear);
-  a.tachAtAnnual = tachAtAnnual;
-  a.tachAtOilChange = tachAtOilChange;
-  a.isMonitored = isMonitored;
+void CAircraftDlg::FillFrom(const CAirplane& airplane) { AircraftCopy::FillForm(*this, airplane); }
+
+void CAircraftDlg::CopyTo(CAirplane& airplane) const {
+  AircraftCopy::CopyToRecord(*this, airplane);
 }
 
 std::span<const FormField<CNNumberDlg>> CNNumberDlg::Fields() { return kNNumberFields; }

@@ -76,79 +76,16 @@ const auto kEntryFields = std::to_array<Field>({
 
 // Record counts are ints; the form shows them as the unsigned box values.
 unsigned Box(int value) { return static_cast<unsigned>(value); }
-int Count(unsigned value) { return static_cast<int>(value); }
 
 }  // namespace
 
 std::span<const FormField<CEntryDlg>> CEntryDlg::Fields() { return kEntryFields; }
 
-void CEntryDlg::FillFrom(const CAerodexEntry& e) {
-  nNumber = e.nNumber;
-  startTach = e.startTach;
-  endTach = e.endTach;
-  tachTime = e.tachTime;
-  departure = e.departure;
-  route = e.route;
-  arrival = e.arrival;
-  month = Box(e.month);
-  day = Box(e.day);
-  year = Box(e.year);
-  flightNumber = Box(e.flightNumber);
-  actualInstrument = e.actualInstrument;
-  simulatedInstrument = e.simulatedInstrument;
-  ilsApproaches = Box(e.ilsApproaches);
-  vorApproaches = Box(e.vorApproaches);
-  locApproaches = Box(e.locApproaches);
-  ndbApproaches = Box(e.ndbApproaches);
-  loranApproaches = Box(e.loranApproaches);
-  gpsApproaches = Box(e.gpsApproaches);
-  radarApproaches = Box(e.radarApproaches);
-  rnavApproaches = Box(e.rnavApproaches);
-  holdingProcedures = Box(e.holdingProcedures);
-  dayLandings = Box(e.dayLandings);
-  nightLandings = Box(e.nightLandings);
-  dualHours = e.dualHours;
-  picHours = e.picHours;
-  dayHours = e.dayHours;
-  nightHours = e.nightHours;
-  dayCrossCountry = e.dayCrossCountry;
-  nightCrossCountry = e.nightCrossCountry;
-  remarks = e.remarks;
-}
+using EntryCopy = aerodex::CFormRecordCopy<CEntryDlg, aerodex::kEntryFields>;
 
-void CEntryDlg::CopyTo(CAerodexEntry& e) const {
-  e.nNumber = nNumber;
-  e.startTach = startTach;
-  e.endTach = endTach;
-  e.tachTime = tachTime;
-  e.departure = departure;
-  e.route = route;
-  e.arrival = arrival;
-  e.month = Count(month);
-  e.day = Count(day);
-  e.year = Count(year);
-  e.flightNumber = Count(flightNumber);
-  e.actualInstrument = actualInstrument;
-  e.simulatedInstrument = simulatedInstrument;
-  e.ilsApproaches = Count(ilsApproaches);
-  e.vorApproaches = Count(vorApproaches);
-  e.locApproaches = Count(locApproaches);
-  e.ndbApproaches = Count(ndbApproaches);
-  e.loranApproaches = Count(loranApproaches);
-  e.gpsApproaches = Count(gpsApproaches);
-  e.radarApproaches = Count(radarApproaches);
-  e.rnavApproaches = Count(rnavApproaches);
-  e.holdingProcedures = Count(holdingProcedures);
-  e.dayLandings = Count(dayLandings);
-  e.nightLandings = Count(nightLandings);
-  e.dualHours = dualHours;
-  e.picHours = picHours;
-  e.dayHours = dayHours;
-  e.nightHours = nightHours;
-  e.dayCrossCountry = dayCrossCountry;
-  e.nightCrossCountry = nightCrossCountry;
-  e.remarks = remarks;
-}
+void CEntryDlg::FillFrom(const CAerodexEntry& entry) { EntryCopy::FillForm(*this, entry); }
+
+void CEntryDlg::CopyTo(CAerodexEntry& entry) const { EntryCopy::CopyToRecord(*this, entry); }
 
 double TachometerDefault(const CAerodexDoc& doc) {
   const CAirplane* airplane = doc.FindAircraft(doc.lastNNumber);

@@ -83,80 +83,15 @@ const auto kPilotFields = std::to_array<FormField<D>>({
                   &D::tailWheelEndorsement),
 });
 
-// The form's 32 check boxes in the order of the record's kPilotFlags.
-constexpr std::array<int D::*, 32> kFormFlags = {&D::isStudent,
-                                                 &D::isRecreational,
-                                                 &D::isPrivate,
-                                                 &D::isCommercial,
-                                                 &D::isAirlineTransport,
-                                                 &D::isFlightInstructor,
-                                                 &D::ratedAirplane,
-                                                 &D::ratedRotorcraft,
-                                                 &D::ratedGlider,
-                                                 &D::ratedLighterThanAir,
-                                                 &D::ratedSingleEngineLand,
-                                                 &D::ratedMultiEngineLand,
-                                                 &D::ratedSingleEngineSea,
-                                                 &D::ratedMultiEngineSea,
-                                                 &D::ratedHelicopter,
-                                                 &D::ratedGyroplane,
-                                                 &D::ratedAirship,
-                                                 &D::ratedFreeBalloon,
-                                                 &D::ratedInstrumentAirplane,
-                                                 &D::ratedInstrumentHelicopter,
-                                                 &D::cfiSingleEngineLand,
-                                                 &D::cfiMultiEngineLand,
-                                                 &D::cfiSingleEngineSea,
-                                                 &D::cfiMultiEngineSea,
-                                                 &D::cfiHelicopter,
-                                                 &D::cfiGyroplane,
-                                                 &D::cfiAirship,
-                                                 &D::cfiFreeBalloon,
-                                                 &D::cfiInstrumentAirplane,
-                                                 &D::cfiInstrumentHelicopter,
-                                                 &D::highPerformanceEndorsement,
-                                                 &D::tailWheelEndorsement};
-
-unsigned Box(int value) { return static_cast<unsigned>(value); }
-int Number(unsigned value) { return static_cast<int>(value); }
-
 }  // namespace
 
 std::span<const FormField<CPilotInfoDlg>> CPilotInfoDlg::Fields() { return kPilotFields; }
 
-void CPilotInfoDlg::FillFrom(const CPilotInfo& p) {
-  pilotName = p.pilotName;
-  address = p.address;
-  baseAirport = p.baseAirport;
-  licenseNumber = Box(p.licenseNumber);
-  bfrMonth = Box(p.bfrMonth);
-  bfrYear = Box(p.bfrYear);
-  iccMonth = Box(p.iccMonth);
-  iccYear = Box(p.iccYear);
-  medicalMonth = Box(p.medicalMonth);
-  medicalYear = Box(p.medicalYear);
-  medicalClass = Box(p.medicalClass);
-  birthMonth = Box(p.birthMonth);
-  birthYear = Box(p.birthYear);
-  for (std::size_t i = 0; i < kFormFlags.size(); ++i) this->*kFormFlags[i] = p.*kPilotFlags[i];
-}
+using PilotCopy = aerodex::CFormRecordCopy<CPilotInfoDlg, aerodex::kPilotFields>;
 
-void CPilotInfoDlg::CopyTo(CPilotInfo& p) const {
-  p.pilotName = pilotName;
-  p.address = address;
-  p.baseAirport = baseAirport;
-  p.licenseNumber = Number(licenseNumber);
-  p.bfrMonth = Number(bfrMonth);
-  p.bfrYear = Number(bfrYear);
-  p.iccMonth = Number(iccMonth);
-  p.iccYear = Number(iccYear);
-  p.medicalMonth = Number(medicalMonth);
-  p.medicalYear = Number(medicalYear);
-  p.medicalClass = Number(medicalClass);
-  p.birthMonth = Number(birthMonth);
-  p.birthYear = Number(birthYear);
-  for (std::size_t i = 0; i < kFormFlags.size(); ++i) p.*kPilotFlags[i] = this->*kFormFlags[i];
-}
+void CPilotInfoDlg::FillFrom(const CPilotInfo& pilot) { PilotCopy::FillForm(*this, pilot); }
+
+void CPilotInfoDlg::CopyTo(CPilotInfo& pilot) const { PilotCopy::CopyToRecord(*this, pilot); }
 
 void OnEditPilotInfo(CAerodexDoc& doc, CInteractionPort& port) {
   CPilotInfoDlg form;

@@ -2,8 +2,8 @@
 // the .adx file encodes it, in the order of the file. The archive reads and
 // writes by these tables, the JSON dump and the CSV list the fields by them and
 // the forms copy their data to and from a record by them. Adding a saved field
-// means adding its member to the record and one row here (and, when the user
-// edits it, one box to the form's field list).
+// means its member in the record and one row here; a field the user edits also
+// needs its member and box in the form (editing/) and its place in the dialog.
 #pragma once
 
 #include <algorithm>
