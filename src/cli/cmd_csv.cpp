@@ -5,7 +5,7 @@
 #include "cli/text_out.h"
 #include "model/codepage.h"
 #include "model/document_file.h"
-#include "model/fields.h"
+#include "model/record_fields.h"
 
 namespace aerodex::cli {
 namespace {

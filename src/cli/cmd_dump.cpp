@@ -2,7 +2,7 @@
 
 #include "cli/cli.h"
 #include "cli/text_out.h"
-#include "model/fields.h"
+#include "model/record_fields.h"
 
 namespace aerodex::cli {
 namespace {

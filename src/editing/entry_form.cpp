@@ -13,6 +13,7 @@ using aerodex::FormField;
 using aerodex::TextField;
 using aerodex::WholeField;
 using Field = FormField<CEntryDlg>;
+using enum aerodex::ControlId;
 
 // The file keeps these counts in 16 bits; a larger value would be cut on saving.
 constexpr unsigned kCountMaximum = 65535;
@@ -20,120 +21,71 @@ constexpr unsigned kCountMaximum = 65535;
 constexpr const char* kDateLabel = "Date ( month / day / year) ";
 
 const auto kEntryFields = std::to_array<Field>({
-    DecimalField(1090, "actualInstrument", "Actual IMC", &CEntryDlg::actualInstrument),
-    TextField(1083, "arrival", "Arrival Airport ID", &CEntryDlg::arrival, 4),
-    DecimalField(1088, "dayHours", "Day Hours", &CEntryDlg::dayHours),
-    TextField(1081, "departure", "Departure Airport ID", &CEntryDlg::departure, 4),
+    DecimalField(kEntryActualInstrument, "actualInstrument", "Actual IMC",
+                 &CEntryDlg::actualInstrument),
+    TextField(kEntryArrival, "arrival", "Arrival Airport ID", &CEntryDlg::arrival, 4),
+    DecimalField(kEntryDayHours, "dayHours", "Day Hours", &CEntryDlg::dayHours),
+    TextField(kEntryDeparture, "departure", "Departure Airport ID", &CEntryDlg::departure, 4),
     [] {
-      Field f = TextField(1103, "remarks", "", &CEntryDlg::remarks, 1024, false);
+      Field f = TextField(kEntryRemarks, "remarks", "", &CEntryDlg::remarks, 1024, false);
       f.multiLine = true;
       return f;
     }(),
-    WholeField(1084, "dayLandings", "Day Landings", &CEntryDlg::dayLandings, 0, kCountMaximum),
-    WholeField(1078, "day", kDateLabel, &CEntryDlg::day, 1, 31),
-    DecimalField(1093, "dualHours", "Dual Instruction", &CEntryDlg::dualHours),
-    DecimalField(1086, "dayCrossCountry", "Day Cross Country", &CEntryDlg::dayCrossCountry),
-    WholeField(1100, "gpsApproaches", "GPS", &CEntryDlg::gpsApproaches, 0, kCountMaximum),
-    WholeField(1095, "ilsApproaches", "ILS", &CEntryDlg::ilsApproaches, 0, kCountMaximum),
-    WholeField(1097, "locApproaches", "LOC", &CEntryDlg::locApproaches, 0, kCountMaximum),
-    WholeField(1099, "loranApproaches", "LORAN", &CEntryDlg::loranApproaches, 0, kCountMaximum),
-    WholeField(1077, "month", kDateLabel, &CEntryDlg::month, 1, 12),
-    WholeField(1098, "ndbApproaches", "NDB", &CEntryDlg::ndbApproaches, 0, kCountMaximum),
-    DecimalField(1089, "nightHours", "Night Hours", &CEntryDlg::nightHours),
-    WholeField(1085, "nightLandings", "Night Landings", &CEntryDlg::nightLandings, 0,
+    WholeField(kEntryDayLandings, "dayLandings", "Day Landings", &CEntryDlg::dayLandings, 0,
                kCountMaximum),
-    TextField(1079, "nNumber", "Aircraft ID: N", &CEntryDlg::nNumber),
-    DecimalField(1087, "nightCrossCountry", "Night Cross Country", &CEntryDlg::nightCrossCountry),
-    DecimalField(1094, "picHours", "Pilot-In-Command / Solo", &CEntryDlg::picHours),
-    WholeField(1101, "radarApproaches", "RADAR", &CEntryDlg::radarApproaches, 0, kCountMaximum),
-    WholeField(1102, "rnavApproaches", "RNAV", &CEntryDlg::rnavApproaches, 0, kCountMaximum),
-    TextField(1082, "route", "Route of Flight", &CEntryDlg::route),
-    DecimalField(1091, "simulatedInstrument", "Simulated IMC", &CEntryDlg::simulatedInstrument),
-    WholeField(1080, "flightNumber", "Flight number (0 - 99)", &CEntryDlg::flightNumber, 0, 99),
-    WholeField(1104, "year", kDateLabel, &CEntryDlg::year, 1900, 2100),
-    WholeField(1096, "vorApproaches", "VOR", &CEntryDlg::vorApproaches, 0, kCountMaximum),
-    DecimalField(1106, "startTach", "Starting Tach", &CEntryDlg::startTach, 0.0, 9999.9),
-    DecimalField(1107, "endTach", "Ending Tach", &CEntryDlg::endTach, 0.0, 9999.9),
-    WholeField(1105, "holdingProcedures", "Holding Procedures", &CEntryDlg::holdingProcedures, 0,
-               99),
-    DecimalField(1092, "tachTime", "", &CEntryDlg::tachTime),
+    WholeField(kEntryDay, "day", kDateLabel, &CEntryDlg::day, 1, 31),
+    DecimalField(kEntryDualHours, "dualHours", "Dual Instruction", &CEntryDlg::dualHours),
+    DecimalField(kEntryDayCrossCountry, "dayCrossCountry", "Day Cross Country",
+                 &CEntryDlg::dayCrossCountry),
+    WholeField(kEntryGpsApproaches, "gpsApproaches", "GPS", &CEntryDlg::gpsApproaches, 0,
+               kCountMaximum),
+    WholeField(kEntryIlsApproaches, "ilsApproaches", "ILS", &CEntryDlg::ilsApproaches, 0,
+               kCountMaximum),
+    WholeField(kEntryLocApproaches, "locApproaches", "LOC", &CEntryDlg::locApproaches, 0,
+               kCountMaximum),
+    WholeField(kEntryLoranApproaches, "loranApproaches", "LORAN", &CEntryDlg::loranApproaches, 0,
+               kCountMaximum),
+    WholeField(kEntryMonth, "month", kDateLabel, &CEntryDlg::month, 1, 12),
+    WholeField(kEntryNdbApproaches, "ndbApproaches", "NDB", &CEntryDlg::ndbApproaches, 0,
+               kCountMaximum),
+    DecimalField(kEntryNightHours, "nightHours", "Night Hours", &CEntryDlg::nightHours),
+    WholeField(kEntryNightLandings, "nightLandings", "Night Landings", &CEntryDlg::nightLandings, 0,
+               kCountMaximum),
+    TextField(kEntryNNumber, "nNumber", "Aircraft ID: N", &CEntryDlg::nNumber),
+    DecimalField(kEntryNightCrossCountry, "nightCrossCountry", "Night Cross Country",
+                 &CEntryDlg::nightCrossCountry),
+    DecimalField(kEntryPicHours, "picHours", "Pilot-In-Command / Solo", &CEntryDlg::picHours),
+    WholeField(kEntryRadarApproaches, "radarApproaches", "RADAR", &CEntryDlg::radarApproaches, 0,
+               kCountMaximum),
+    WholeField(kEntryRnavApproaches, "rnavApproaches", "RNAV", &CEntryDlg::rnavApproaches, 0,
+               kCountMaximum),
+    TextField(kEntryRoute, "route", "Route of Flight", &CEntryDlg::route),
+    DecimalField(kEntrySimulatedInstrument, "simulatedInstrument", "Simulated IMC",
+                 &CEntryDlg::simulatedInstrument),
+    WholeField(kEntryFlightNumber, "flightNumber", "Flight number (0 - 99)",
+               &CEntryDlg::flightNumber, 0, 99),
+    WholeField(kEntryYear, "year", kDateLabel, &CEntryDlg::year, 1900, 2100),
+    WholeField(kEntryVorApproaches, "vorApproaches", "VOR", &CEntryDlg::vorApproaches, 0,
+               kCountMaximum),
+    DecimalField(kEntryStartTach, "startTach", "Starting Tach", &CEntryDlg::startTach, 0.0, 9999.9),
+    DecimalField(kEntryEndTach, "endTach", "Ending Tach", &CEntryDlg::endTach, 0.0, 9999.9),
+    WholeField(kEntryHoldingProcedures, "holdingProcedures", "Holding Procedures",
+               &CEntryDlg::holdingProcedures, 0, 99),
+    DecimalField(kEntryTachTime, "tachTime", "", &CEntryDlg::tachTime),
 });
 
 // Record counts are ints; the form shows them as the unsigned box values.
 unsigned Box(int value) { return static_cast<unsigned>(value); }
-int Count(unsigned value) { return static_cast<int>(value); }
 
 }  // namespace
 
 std::span<const FormField<CEntryDlg>> CEntryDlg::Fields() { return kEntryFields; }
 
-void CEntryDlg::FillFrom(const CAerodexEntry& e) {
-  nNumber = e.nNumber;
-  startTach = e.startTach;
-  endTach = e.endTach;
-  tachTime = e.tachTime;
-  departure = e.departure;
-  route = e.route;
-  arrival = e.arrival;
-  month = Box(e.month);
-  day = Box(e.day);
-  year = Box(e.year);
-  flightNumber = Box(e.flightNumber);
-  actualInstrument = e.actualInstrument;
-  simulatedInstrument = e.simulatedInstrument;
-  ilsApproaches = Box(e.ilsApproaches);
-  vorApproaches = Box(e.vorApproaches);
-  locApproaches = Box(e.locApproaches);
-  ndbApproaches = Box(e.ndbApproaches);
-  loranApproaches = Box(e.loranApproaches);
-  gpsApproaches = Box(e.gpsApproaches);
-  radarApproaches = Box(e.radarApproaches);
-  rnavApproaches = Box(e.rnavApproaches);
-  holdingProcedures = Box(e.holdingProcedures);
-  dayLandings = Box(e.dayLandings);
-  nightLandings = Box(e.nightLandings);
-  dualHours = e.dualHours;
-  picHours = e.picHours;
-  dayHours = e.dayHours;
-  nightHours = e.nightHours;
-  dayCrossCountry = e.dayCrossCountry;
-  nightCrossCountry = e.nightCrossCountry;
-  remarks = e.remarks;
-}
+using EntryCopy = aerodex::CFormRecordCopy<CEntryDlg, aerodex::kEntryFields>;
 
-void CEntryDlg::CopyTo(CAerodexEntry& e) const {
-  e.nNumber = nNumber;
-  e.startTach = startTach;
-  e.endTach = endTach;
-  e.tachTime = tachTime;
-  e.departure = departure;
-  e.route = route;
-  e.arrival = arrival;
-  e.month = Count(month);
-  e.day = Count(day);
-  e.year = Count(year);
-  e.flightNumber = Count(flightNumber);
-  e.actualInstrument = actualInstrument;
-  e.simulatedInstrument = simulatedInstrument;
-  e.ilsApproaches = Count(ilsApproaches);
-  e.vorApproaches = Count(vorApproaches);
-  e.locApproaches = Count(locApproaches);
-  e.ndbApproaches = Count(ndbApproaches);
-  e.loranApproaches = Count(loranApproaches);
-  e.gpsApproaches = Count(gpsApproaches);
-  e.radarApproaches = Count(radarApproaches);
-  e.rnavApproaches = Count(rnavApproaches);
-  e.holdingProcedures = Count(holdingProcedures);
-  e.dayLandings = Count(dayLandings);
-  e.nightLandings = Count(nightLandings);
-  e.dualHours = dualHours;
-  e.picHours = picHours;
-  e.dayHours = dayHours;
-  e.nightHours = nightHours;
-  e.dayCrossCountry = dayCrossCountry;
-  e.nightCrossCountry = nightCrossCountry;
-  e.remarks = remarks;
-}
+void CEntryDlg::FillFrom(const CAerodexEntry& entry) { EntryCopy::FillForm(*this, entry); }
+
+void CEntryDlg::CopyTo(CAerodexEntry& entry) const { EntryCopy::CopyToRecord(*this, entry); }
 
 double TachometerDefault(const CAerodexDoc& doc) {
   const CAirplane* airplane = doc.FindAircraft(doc.lastNNumber);

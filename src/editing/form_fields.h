@@ -13,12 +13,19 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
+#include "editing/control_ids.h"
 #include "editing/field_checks.h"
+#include "model/record_fields.h"
 
 namespace aerodex {
 
@@ -26,7 +33,7 @@ enum class FieldKind { kText, kWholeNumber, kDecimal, kCheckBox };
 
 template <class Form>
 struct FormField {
-  int controlId = 0;
+  ControlId controlId{};
   const char* member = "";  // the form data member (and record field) it shows
   const char* label = "";   // the label beside the box; empty for unlabelled boxes
   FieldKind kind = FieldKind::kText;
@@ -45,8 +52,9 @@ struct FormField {
 
 // Builders for the form field lists.
 template <class Form>
-FormField<Form> TextField(int id, const char* member, const char* label, std::string Form::*field,
-                          std::size_t maxLength = 0, bool upperCase = true) {
+FormField<Form> TextField(ControlId id, const char* member, const char* label,
+                          std::string Form::*field, std::size_t maxLength = 0,
+                          bool upperCase = true) {
   FormField<Form> f{id, member, label, FieldKind::kText};
   f.text = field;
   f.maxLength = maxLength;
@@ -55,8 +63,9 @@ FormField<Form> TextField(int id, const char* member, const char* label, std::st
 }
 
 template <class Form>
-FormField<Form> WholeField(int id, const char* member, const char* label, unsigned Form::*field,
-                           unsigned minimum, unsigned maximum, bool digitsOnly = false) {
+FormField<Form> WholeField(ControlId id, const char* member, const char* label,
+                           unsigned Form::*field, unsigned minimum, unsigned maximum,
+                           bool digitsOnly = false) {
   FormField<Form> f{id, member, label, FieldKind::kWholeNumber};
   f.wholeNumber = field;
   f.hasRange = true;
@@ -68,7 +77,8 @@ FormField<Form> WholeField(int id, const char* member, const char* label, unsign
 }
 
 template <class Form>
-FormField<Form> DecimalField(int id, const char* member, const char* label, double Form::*field) {
+FormField<Form> DecimalField(ControlId id, const char* member, const char* label,
+                             double Form::*field) {
   FormField<Form> f{id, member, label, FieldKind::kDecimal};
   f.decimal = field;
   f.maxLength = kNumberTextLimit;
@@ -76,8 +86,8 @@ FormField<Form> DecimalField(int id, const char* member, const char* label, doub
 }
 
 template <class Form>
-FormField<Form> DecimalField(int id, const char* member, const char* label, double Form::*field,
-                             double minimum, double maximum) {
+FormField<Form> DecimalField(ControlId id, const char* member, const char* label,
+                             double Form::*field, double minimum, double maximum) {
   FormField<Form> f = DecimalField<Form>(id, member, label, field);
   f.hasRange = true;
   f.minimum = minimum;
@@ -86,7 +96,8 @@ FormField<Form> DecimalField(int id, const char* member, const char* label, doub
 }
 
 template <class Form>
-FormField<Form> CheckBoxField(int id, const char* member, const char* label, int Form::*field) {
+FormField<Form> CheckBoxField(ControlId id, const char* member, const char* label,
+                              int Form::*field) {
   FormField<Form> f{id, member, label, FieldKind::kCheckBox};
   f.checkBox = field;
   return f;
@@ -163,5 +174,119 @@ std::optional<FieldFailure<Form>> RoundTripFields(std::span<const FormField<Form
   return ReadFormFields(
       fields, [&](const FormField<Form>& f) { return FieldText(f, shown); }, form);
 }
+
+}  // namespace aerodex
+
+namespace aerodex {
+
+// Copies between a form's data and the record it edits, by the record's field
+// table: each box shows the record field its member names, and every saved
+// field of the record has its box, so a field added to both is copied with no
+// further code.
+template <class Form, const auto& kRecordFields>
+class CFormRecordCopy {
+  using RecordRow = std::remove_cvref_t<decltype(kRecordFields[0])>;
+  using Record = typename RecordRow::RecordType;
+
+ public:
+  static void FillForm(Form& form, const Record& record) { Transfer(form, record); }
+  static void CopyToRecord(const Form& form, Record& record) { Transfer(form, record); }
+
+  // What keeps the form and the record from matching field for field; empty when nothing does.
+  static std::string Mismatch() {
+    std::string problems;
+    std::vector<bool> shown(kRecordFields.size(), false);
+    for (const FormField<Form>& box : Form::Fields()) {
+      const RecordRow* row = RowNamed(box.member);
+      const std::string name = box.member;
+      if (!row) {
+        problems += "no record field for the box " + name + ". ";
+      } else if (!SameKind(box.kind, row->Kind())) {
+        problems += "the box " + name + " and its field differ in kind. ";
+      } else if (shown[static_cast<std::size_t>(row - kRecordFields.data())]) {
+        problems += "two boxes show " + name + ". ";
+      } else {
+        shown[static_cast<std::size_t>(row - kRecordFields.data())] = true;
+      }
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      if (!shown[i]) {
+        problems += std::string("no box for the field ") + kRecordFields[i].name + ". ";
+      }
+    }
+    return problems;
+  }
+
+ private:
+  using Pair = std::pair<const FormField<Form>*, const RecordRow*>;
+
+  // Copies every box from the record, or every field from the form: into
+  // whichever of the two is not const.
+  template <class FormData, class RecordData>
+  static void Transfer(FormData& form, RecordData& record) {
+    for (const auto& [box, row] : Pairs()) {
+      switch (box->kind) {
+        case FieldKind::kText:
+          Move(form.*box->text, record.*row->text);
+          break;
+        case FieldKind::kWholeNumber:
+          Move(form.*box->wholeNumber, record.*row->whole);
+          break;
+        case FieldKind::kDecimal:
+          Move(form.*box->decimal, record.*row->decimal);
+          break;
+        case FieldKind::kCheckBox:
+          Move(form.*box->checkBox, record.*row->whole);
+          break;
+      }
+    }
+  }
+  // Whole numbers are unsigned in the boxes and ints in the records.
+  template <class Box, class Value>
+  static void Move(Box& box, Value& value) {
+    if constexpr (std::is_const_v<Box>) {
+      value = static_cast<Value>(box);
+    } else {
+      box = static_cast<Box>(value);
+    }
+  }
+
+  static bool SameKind(FieldKind box, ValueKind value) {
+    switch (box) {
+      case FieldKind::kText:
+        return value == ValueKind::kText;
+      case FieldKind::kWholeNumber:
+      case FieldKind::kCheckBox:
+        return value == ValueKind::kWhole;
+      case FieldKind::kDecimal:
+        return value == ValueKind::kDecimal;
+    }
+    return false;
+  }
+
+  static const RecordRow* RowNamed(std::string_view name) {
+    for (const RecordRow& row : kRecordFields) {
+      if (name == row.name) return &row;
+    }
+    return nullptr;
+  }
+
+  // Built once. A mismatch is a fault of the program, found by the tests long
+  // before a user could meet it.
+  static const std::vector<Pair>& Pairs() {
+    static const std::vector<Pair> pairs = [] {
+      if (const std::string problems = Mismatch(); !problems.empty()) {
+        std::fprintf(stderr, "%s: %s\n", Form::kTitle, problems.c_str());
+        std::abort();
+      }
+      std::vector<Pair> made;
+      for (const FormField<Form>& box : Form::Fields()) {
+        made.emplace_back(&box, RowNamed(box.member));
+      }
+      return made;
+    }();
+    return pairs;
+  }
+};
 
 }  // namespace aerodex

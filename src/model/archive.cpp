@@ -13,7 +13,7 @@ constexpr std::uint8_t kByteMark = 0xFF;
 }  // namespace
 
 CFixedRun CArchiveReader::ReadRun(std::size_t size) {
-  static constexpr std::uint8_t kZeros[160] = {};
+  static constexpr std::uint8_t kZeros[kLongestRun] = {};
   const std::uint8_t* p = nullptr;
   if (size > sizeof kZeros || !Take(size, &p)) return CFixedRun(kZeros);
   return CFixedRun(p);

@@ -15,6 +15,9 @@
 
 namespace aerodex {
 
+// The longest run of fixed fields a record has (the pilot's, 150 bytes), with room to spare.
+inline constexpr std::size_t kLongestRun = 160;
+
 // Consecutive fixed-width fields decoded from one bounds-checked run, so a
 // record's numbers cost one check instead of one per field.
 class CFixedRun {
@@ -47,7 +50,7 @@ class CRunBuilder {
   void Put(std::uint64_t value, int width) {
     for (int i = 0; i < width; ++i) bytes_[size_++] = static_cast<char>((value >> (8 * i)) & 0xFF);
   }
-  char bytes_[160];
+  char bytes_[kLongestRun];
   std::size_t size_ = 0;
 };
 
@@ -62,7 +65,8 @@ class CArchiveReader {
   // A counted string; a string marked as 16-bit characters is converted to
   // Windows-1252, characters it cannot hold becoming '?'.
   std::string ReadString();
-  // The next size bytes (at most 160) as a run of fixed fields; zeros once the input is short.
+  // The next size bytes (at most kLongestRun) as a run of fixed fields; zeros once the
+  // input is short.
   CFixedRun ReadRun(std::size_t size);
 
   bool Failed() const { return failed_; }

@@ -1,7 +1,6 @@
 // CPilotInfo: the particulars of the one pilot whose log the document holds.
 #pragma once
 
-#include <array>
 #include <string>
 
 struct CPilotInfo {
@@ -22,7 +21,7 @@ struct CPilotInfo {
   int birthYear = 0;
   int licenseNumber = 0;
 
-  // The 32 flags, stored in the file as one run in exactly this order.
+  // The 32 flags: certificates, ratings, instructor ratings and endorsements.
   int isStudent = 0;
   int isRecreational = 0;
   int isPrivate = 0;
@@ -56,19 +55,3 @@ struct CPilotInfo {
   int highPerformanceEndorsement = 0;
   int tailWheelEndorsement = 0;
 };
-
-// The 32 flags from isStudent to tailWheelEndorsement, in file order.
-inline constexpr std::array<int CPilotInfo::*, 32> kPilotFlags = {
-    &CPilotInfo::isStudent, &CPilotInfo::isRecreational, &CPilotInfo::isPrivate,
-    &CPilotInfo::isCommercial, &CPilotInfo::isAirlineTransport, &CPilotInfo::isFlightInstructor,
-    &CPilotInfo::ratedAirplane, &CPilotInfo::ratedRotorcraft, &CPilotInfo::ratedGlider,
-    &CPilotInfo::ratedLighterThanAir, &CPilotInfo::ratedSingleEngineLand,
-    &CPilotInfo::ratedMultiEngineLand, &CPilotInfo::ratedSingleEngineSea,
-    &CPilotInfo::ratedMultiEngineSea, &CPilotInfo::ratedHelicopter, &CPilotInfo::ratedGyroplane,
-    &CPilotInfo::ratedAirship, &CPilotInfo::ratedFreeBalloon, &CPilotInfo::ratedInstrumentAirplane,
-    &CPilotInfo::ratedInstrumentHelicopter, &CPilotInfo::cfiSingleEngineLand,
-    &CPilotInfo::cfiMultiEngineLand, &CPilotInfo::cfiSingleEngineSea,
-    &CPilotInfo::cfiMultiEngineSea, &CPilotInfo::cfiHelicopter, &CPilotInfo::cfiGyroplane,
-    &CPilotInfo::cfiAirship, &CPilotInfo::cfiFreeBalloon, &CPilotInfo::cfiInstrumentAirplane,
-    &CPilotInfo::cfiInstrumentHelicopter, &CPilotInfo::highPerformanceEndorsement,
-    &CPilotInfo::tailWheelEndorsement};

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "editing_fixture.h"
-#include "model/fields.h"
+#include "model/record_fields.h"
 
 using ::testing::ElementsAre;
 

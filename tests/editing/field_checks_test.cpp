@@ -166,7 +166,7 @@ TEST(FormFields, FirstFailureStopsTheReadingAndWritesNothing) {
       },
       form);
   ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->field->controlId, 1083);
+  EXPECT_EQ(failure->field->controlId, aerodex::kEntryArrival);
   EXPECT_EQ(failure->message, "Please enter no more than 4 characters.");
   EXPECT_EQ(form.dayHours, 1.0);
 }

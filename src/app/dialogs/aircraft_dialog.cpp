@@ -12,30 +12,23 @@ namespace aerodex {
 namespace {
 
 // "Aircraft": Airplane ... Simulator; "Airplane": the equipment, as listed.
-constexpr std::array<int, 8> kKinds = {1050, 1051, 1052, 1053, 1054, 1055, 1056, 1057};
-constexpr std::array<int, 8> kEquipment = {1058, 1059, 1060, 1061, 1063, 1069, 1062, 1064};
-
-enum : int {
-  kMake = 1066,
-  kModel = 1068,
-  kNNumber = 1071,
-  kHourlyCost = 1073,
-  kTbo = 1074,
-  kMonitored = 1065,
-  kAnnualMonth = 1111,
-  kAnnualYear = 1112,
-  kIfrMonth = 1115,
-  kIfrYear = 1116,
-  kTachAtAnnual = 1113,
-  kTachAtOilChange = 1114,
-};
+constexpr std::array<ControlId, 8> kKinds = {
+    kAircraftIsAirplane,  kAircraftIsSeaplane, kAircraftIsGlider,  kAircraftIsHelicopter,
+    kAircraftIsGyroplane, kAircraftIsAirship,  kAircraftIsBalloon, kAircraftIsSimulator};
+constexpr std::array<ControlId, 8> kEquipment = {
+    kAircraftIsSingleEngine,       kAircraftIsMultiEngine, kAircraftIsRetractable,
+    kAircraftHasConstantSpeedProp, kAircraftHasTailWheel,  kAircraftIsIfrCertified,
+    kAircraftIsHighPerformance,    kAircraftIsHeavy};
 
 struct IdentityRow {
-  int id;
+  ControlId id;
   int chars;
 };
-constexpr std::array<IdentityRow, 5> kIdentity = {
-    {{kMake, 16}, {kModel, 16}, {kNNumber, 8}, {kHourlyCost, 8}, {kTbo, 8}}};
+constexpr std::array<IdentityRow, 5> kIdentity = {{{kAircraftMake, 16},
+                                                   {kAircraftModel, 16},
+                                                   {kAircraftNNumber, 8},
+                                                   {kAircraftHourlyCost, 8},
+                                                   {kAircraftTbo, 8}}};
 
 }  // namespace
 
@@ -57,7 +50,7 @@ CAircraftDialog::CAircraftDialog(const CAircraftDlg& form, QWidget* parent)
   ShowFormData();
 }
 
-QGroupBox* CAircraftDialog::CheckGroup(const char* title, std::span<const int> ids) {
+QGroupBox* CAircraftDialog::CheckGroup(const char* title, std::span<const ControlId> ids) {
   QGroupBox* group = MakeGroup(title, this);
   QGridLayout* grid = GroupGrid(group);
   grid->setHorizontalSpacing(20);
@@ -88,15 +81,16 @@ QGridLayout* CAircraftDialog::IdentityBlock() {
   grid->setColumnMinimumWidth(1, 12);
   grid->setColumnMinimumWidth(0, 170);
   grid->setRowMinimumHeight(row, 6);
-  grid->addWidget(controls_.Make(kMonitored), row + 1, 0, 1, 3);
+  grid->addWidget(controls_.Make(kAircraftIsMonitored), row + 1, 0, 1, 3);
   return grid;
 }
 
 QGroupBox* CAircraftDialog::MaintenanceGroup() {
   QGroupBox* group = MakeGroup("Tachometer And Dates", this);
   QGridLayout* grid = GroupGrid(group);
-  const std::array<std::array<int, 2>, 2> dates = {
-      {{kAnnualMonth, kAnnualYear}, {kIfrMonth, kIfrYear}}};
+  const std::array<std::array<ControlId, 2>, 2> dates = {
+      {{kAircraftLastAnnualMonth, kAircraftLastAnnualYear},
+       {kAircraftLastIfrCheckMonth, kAircraftLastIfrCheckYear}}};
   for (int row = 0; row < 2; ++row) {
     QWidget* month = controls_.Make(dates[row][0]);
     QWidget* year = controls_.Make(dates[row][1]);
@@ -107,7 +101,7 @@ QGroupBox* CAircraftDialog::MaintenanceGroup() {
     grid->addWidget(MakeSlash(group), row, 2);
     grid->addWidget(year, row, 3);
   }
-  const std::array<int, 2> readings = {kTachAtAnnual, kTachAtOilChange};
+  const std::array<ControlId, 2> readings = {kAircraftTachAtAnnual, kAircraftTachAtOilChange};
   for (int i = 0; i < 2; ++i) {
     QWidget* box = controls_.Make(readings[i]);
     SetWidthInChars(box, 7);

@@ -19,7 +19,7 @@ class CAircraftDialog : public CFieldFormDialog<CAircraftDlg> {
 
  private:
   // A group of check boxes in two columns, filled top to bottom.
-  QGroupBox* CheckGroup(const char* title, std::span<const int> ids);
+  QGroupBox* CheckGroup(const char* title, std::span<const ControlId> ids);
   QGridLayout* IdentityBlock();
   QGroupBox* MaintenanceGroup();
 };

@@ -19,7 +19,7 @@ class CEntryDialog : public CFieldFormDialog<CEntryDlg> {
   QGroupBox* AircraftGroup();
   QWidget* RouteStrip();
   // A group of two labelled number boxes, one above the other.
-  QGroupBox* PairGroup(const char* title, int firstId, int secondId);
+  QGroupBox* PairGroup(const char* title, ControlId firstId, ControlId secondId);
   QGroupBox* ApproachGroup();
   QGroupBox* RemarksGroup();
 };

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/dialogs/field_widgets.h"
+#include "editing/control_ids.h"
 #include "editing/form_fields.h"
 
 namespace aerodex {
@@ -22,15 +23,15 @@ class CFieldControls {
 
   explicit CFieldControls(QWidget* owner) : owner_(owner) {}
 
-  static const Field& FieldOf(int controlId) {
+  static const Field& FieldOf(ControlId controlId) {
     for (const Field& field : Form::Fields()) {
       if (field.controlId == controlId) return field;
     }
-    qFatal("no field with control id %d", controlId);
+    qFatal("no field with control id %d", static_cast<int>(controlId));
   }
 
   // Makes the control of a field.
-  QWidget* Make(int controlId) {
+  QWidget* Make(ControlId controlId) {
     const Field& field = FieldOf(controlId);
     QWidget* control = MakeFieldControl(LookOf(field), owner_);
     made_.emplace_back(&field, control);
@@ -38,16 +39,16 @@ class CFieldControls {
   }
 
   // The field's label, pointing at its control for the keyboard.
-  QLabel* Label(int controlId, const QString& text) const {
+  QLabel* Label(ControlId controlId, const QString& text) const {
     auto* label = new QLabel(text, owner_);
     label->setBuddy(Control(controlId));
     return label;
   }
-  QLabel* Label(int controlId) const {
+  QLabel* Label(ControlId controlId) const {
     return Label(controlId, QString::fromLatin1(FieldOf(controlId).label));
   }
 
-  QWidget* Control(int controlId) const { return ControlOf(FieldOf(controlId)); }
+  QWidget* Control(ControlId controlId) const { return ControlOf(FieldOf(controlId)); }
   QWidget* ControlOf(const Field& field) const {
     for (const auto& [made, control] : made_) {
       if (made == &field) return control;

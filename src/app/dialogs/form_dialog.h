@@ -61,7 +61,7 @@ class CFieldFormDialog : public CFormDialog {
  public:
   const Form& FormData() const { return form_; }
   // The control of a field, for tests and for the focus.
-  QWidget* Control(int controlId) const { return controls_.Control(controlId); }
+  QWidget* Control(ControlId controlId) const { return controls_.Control(controlId); }
   bool HasEveryControl() const { return controls_.Complete(); }
 
   void accept() override {

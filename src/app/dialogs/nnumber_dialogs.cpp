@@ -11,7 +11,6 @@
 namespace aerodex {
 namespace {
 
-constexpr int kNNumberBox = 1074;
 constexpr int kPromptTextWidth = 380;
 constexpr int kVisibleAircraft = 8;
 
@@ -24,11 +23,11 @@ CNNumberDialog::CNNumberDialog(const CNNumberDlg& form, QWidget* parent)
   text->setWordWrap(true);
   text->setFixedWidth(kPromptTextWidth);
 
-  QWidget* box = controls_.Make(kNNumberBox);
+  QWidget* box = controls_.Make(kNNumberPromptBox);
   SetWidthInChars(box, 10);
   auto* row = new QHBoxLayout;
   row->setSpacing(4);
-  row->addWidget(controls_.Label(kNNumberBox));
+  row->addWidget(controls_.Label(kNNumberPromptBox));
   row->addWidget(box);
   row->addStretch();
 

@@ -12,28 +12,34 @@
 namespace aerodex {
 namespace {
 
-using Rating = std::pair<int, int>;  // the rating's box and its CFI box
-
-enum : int {
-  kName = 1000,
-  kAddress = 1002,
-  kBaseAirport = 1001,
-  kLicense = 1033,
-  kMedicalClass = 1050,
-};
+using Rating = std::pair<ControlId, ControlId>;  // the rating's box and its CFI box
 
 // Month and year boxes, top to bottom; the class of medical goes after the medical.
-constexpr std::array<Rating, 4> kDates = {{{1003, 1004}, {1005, 1006}, {1038, 1039}, {1042, 1043}}};
+constexpr std::array<Rating, 4> kDates = {{{kPilotBfrMonth, kPilotBfrYear},
+                                           {kPilotIccMonth, kPilotIccYear},
+                                           {kPilotMedicalMonth, kPilotMedicalYear},
+                                           {kPilotBirthMonth, kPilotBirthYear}}};
 constexpr int kMedicalRow = 2;
 
-constexpr std::array<int, 6> kCertificates = {1044, 1045, 1046, 1047, 1048, 1049};
-constexpr std::array<int, 4> kCategories = {1013, 1014, 1015, 1016};
-constexpr std::array<int, 2> kEndorsements = {1040, 1041};
+constexpr std::array<ControlId, 6> kCertificates = {
+    kPilotIsStudent,    kPilotIsRecreational,     kPilotIsPrivate,
+    kPilotIsCommercial, kPilotIsAirlineTransport, kPilotIsFlightInstructor};
+constexpr std::array<ControlId, 4> kCategories = {kPilotRatedAirplane, kPilotRatedRotorcraft,
+                                                  kPilotRatedGlider, kPilotRatedLighterThanAir};
+constexpr std::array<ControlId, 2> kEndorsements = {kPilotHighPerformanceEndorsement,
+                                                    kPilotTailWheelEndorsement};
 constexpr std::array<Rating, 4> kAirplaneClasses = {
-    {{1017, 1021}, {1018, 1022}, {1019, 1023}, {1020, 1024}}};
-constexpr std::array<Rating, 2> kRotorcraftClasses = {{{1025, 1027}, {1026, 1028}}};
-constexpr std::array<Rating, 2> kLighterThanAirClasses = {{{1029, 1031}, {1030, 1032}}};
-constexpr std::array<Rating, 2> kInstrumentRatings = {{{1034, 1036}, {1035, 1037}}};
+    {{kPilotRatedSingleEngineLand, kPilotCfiSingleEngineLand},
+     {kPilotRatedMultiEngineLand, kPilotCfiMultiEngineLand},
+     {kPilotRatedSingleEngineSea, kPilotCfiSingleEngineSea},
+     {kPilotRatedMultiEngineSea, kPilotCfiMultiEngineSea}}};
+constexpr std::array<Rating, 2> kRotorcraftClasses = {
+    {{kPilotRatedHelicopter, kPilotCfiHelicopter}, {kPilotRatedGyroplane, kPilotCfiGyroplane}}};
+constexpr std::array<Rating, 2> kLighterThanAirClasses = {
+    {{kPilotRatedAirship, kPilotCfiAirship}, {kPilotRatedFreeBalloon, kPilotCfiFreeBalloon}}};
+constexpr std::array<Rating, 2> kInstrumentRatings = {
+    {{kPilotRatedInstrumentAirplane, kPilotCfiInstrumentAirplane},
+     {kPilotRatedInstrumentHelicopter, kPilotCfiInstrumentHelicopter}}};
 
 QVBoxLayout* Column() {
   auto* column = new QVBoxLayout;
@@ -80,11 +86,14 @@ QGroupBox* CPilotInfoDialog::IdentificationGroup() {
   QGroupBox* group = MakeGroup("Identification", this);
   QGridLayout* grid = GroupGrid(group);
   struct Box {
-    int id, row, column, chars;
+    ControlId id;
+    int row, column, chars;
   };
   // Read across: name and base airport, then address and certificate number.
-  constexpr std::array<Box, 4> kBoxes = {
-      {{kName, 0, 0, 22}, {kBaseAirport, 0, 2, 11}, {kAddress, 1, 0, 44}, {kLicense, 1, 2, 11}}};
+  constexpr std::array<Box, 4> kBoxes = {{{kPilotName, 0, 0, 22},
+                                          {kPilotBaseAirport, 0, 2, 11},
+                                          {kPilotAddress, 1, 0, 44},
+                                          {kPilotLicenseNumber, 1, 2, 11}}};
   for (const Box& b : kBoxes) {
     QWidget* box = controls_.Make(b.id);
     SetWidthInChars(box, b.chars);
@@ -112,9 +121,9 @@ QGroupBox* CPilotInfoDialog::DatesGroup() {
     grid->addWidget(year, row, 3);
     if (static_cast<int>(i) == kMedicalRow) {
       ++row;
-      QWidget* medicalClass = controls_.Make(kMedicalClass);
+      QWidget* medicalClass = controls_.Make(kPilotMedicalClass);
       SetWidthInChars(medicalClass, 3);
-      grid->addWidget(controls_.Label(kMedicalClass), row, 0);
+      grid->addWidget(controls_.Label(kPilotMedicalClass), row, 0);
       grid->addWidget(medicalClass, row, 1);
     }
   }
@@ -122,11 +131,11 @@ QGroupBox* CPilotInfoDialog::DatesGroup() {
   return group;
 }
 
-QGroupBox* CPilotInfoDialog::ColumnGroup(const char* title, std::span<const int> ids) {
+QGroupBox* CPilotInfoDialog::ColumnGroup(const char* title, std::span<const ControlId> ids) {
   QGroupBox* group = MakeGroup(title, this);
   auto* column = new QVBoxLayout(group);
   column->setSpacing(6);
-  for (int id : ids) column->addWidget(controls_.Make(id));
+  for (ControlId id : ids) column->addWidget(controls_.Make(id));
   return group;
 }
 

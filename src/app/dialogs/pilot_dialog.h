@@ -24,9 +24,9 @@ class CPilotInfoDialog : public CFieldFormDialog<CPilotInfoDlg> {
   QGroupBox* IdentificationGroup();
   QGroupBox* DatesGroup();
   // A group of check boxes, one above the other.
-  QGroupBox* ColumnGroup(const char* title, std::span<const int> ids);
+  QGroupBox* ColumnGroup(const char* title, std::span<const ControlId> ids);
   // A group of ratings, each with its CFI box beside it.
-  QGroupBox* RatingGroup(const char* title, std::span<const std::pair<int, int>> rows);
+  QGroupBox* RatingGroup(const char* title, std::span<const std::pair<ControlId, ControlId>> rows);
   // Gives every rating column the same width, so the CFI boxes line up.
   void AlignCfiColumns();
 
