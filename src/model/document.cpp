@@ -11,16 +11,16 @@ CStderrPromptPort& FallbackPort() {
 }  // namespace
 
 CAerodexDoc::CAerodexDoc(CPromptPort* port, const aerodex::Clock* clock, CProgramRun* run)
-    : port(port ? port : &FallbackPort()),
-      clock(clock ? clock : &aerodex::DefaultClock()),
-      run(run ? run : &ownRun) {}
+    : port_(port ? port : &FallbackPort()),
+      clock_(clock ? clock : &aerodex::DefaultClock()),
+      run_(run ? run : &ownRun_) {}
 
 CAerodexDoc::~CAerodexDoc() = default;
 
 bool CAerodexDoc::GrowEntryArray(std::uint32_t n) {
   const std::uint64_t capacity = (std::uint64_t{n} & ~std::uint64_t{0xFF}) + 256;
   std::unique_ptr<EntrySlot[]> grown;
-  if (!failAllocation && capacity <= UINT32_MAX) {
+  if (!failAllocation_ && capacity <= UINT32_MAX) {
     grown.reset(new (std::nothrow) EntrySlot[capacity]);
   }
   if (!grown) {
@@ -29,26 +29,26 @@ bool CAerodexDoc::GrowEntryArray(std::uint32_t n) {
     ShowError("Could not allocate memory for Entry Array! Aborting program...");
     return false;
   }
-  for (std::uint32_t i = 0; i < entryCount; ++i) grown[i] = std::move(entries[i]);
-  entries = std::move(grown);
-  entryCapacity = static_cast<std::uint32_t>(capacity);
+  for (std::uint32_t i = 0; i < entryCount_; ++i) grown[i] = std::move(entries_[i]);
+  entries_ = std::move(grown);
+  entryCapacity_ = static_cast<std::uint32_t>(capacity);
   return true;
 }
 
 bool CAerodexDoc::AppendEntry(std::unique_ptr<CAerodexEntry> entry) {
-  if (entryCount >= entryCapacity && !GrowEntryArray(entryCount + 1)) return false;
+  if (entryCount_ >= entryCapacity_ && !GrowEntryArray(entryCount_ + 1)) return false;
   selectedEntry = entry.get();
-  entries[entryCount++] = std::move(entry);
+  entries_[entryCount_++] = std::move(entry);
   // Told once by the caller when the whole change is made: an import appends
   // thousands of flights.
-  modified = true;
-  ++revision;
+  modified_ = true;
+  ++revision_;
   return true;
 }
 
 long CAerodexDoc::IndexOfEntry(const CAerodexEntry* entry) const {
-  for (std::uint32_t i = 0; i < entryCount; ++i) {
-    if (entries[i].get() == entry) return static_cast<long>(i);
+  for (std::uint32_t i = 0; i < entryCount_; ++i) {
+    if (entries_[i].get() == entry) return static_cast<long>(i);
   }
   return -1;
 }
@@ -56,19 +56,24 @@ long CAerodexDoc::IndexOfEntry(const CAerodexEntry* entry) const {
 void CAerodexDoc::RemoveEntry(const CAerodexEntry* entry) {
   const long index = IndexOfEntry(entry);
   if (index < 0) return;
-  EntrySlot removed = std::move(entries[index]);
-  std::move(&entries[index + 1], &entries[entryCount], &entries[index]);
-  --entryCount;
+  EntrySlot removed = std::move(entries_[index]);
+  std::move(&entries_[index + 1], &entries_[entryCount_], &entries_[index]);
+  --entryCount_;
   NoteChange();
 }
 
 void CAerodexDoc::SortEntries() {
-  if (entryCount < 2) return;
+  PutInLogOrder();
+  Announce();
+}
+
+void CAerodexDoc::PutInLogOrder() {
+  if (entryCount_ < 2) return;
   const auto inLogOrder = [](const EntrySlot& a, const EntrySlot& b) {
     return CompareEntries(*a, *b) < 0;
   };
-  EntrySlot* begin = &entries[0];
-  EntrySlot* end = begin + entryCount;
+  EntrySlot* begin = &entries_[0];
+  EntrySlot* end = begin + entryCount_;
   // Logs are nearly always in order already (every change sorts); checking
   // first makes loading a large log much cheaper.
   EntrySlot* disorder = std::is_sorted_until(begin, end, inLogOrder);
@@ -86,28 +91,28 @@ void CAerodexDoc::SortEntries() {
 }
 
 CAirplane* CAerodexDoc::FindAircraft(const std::string& nNumber) const {
-  for (const auto& airplane : aircraft) {
+  for (const auto& airplane : aircraft_) {
     if (airplane->nNumber == nNumber) return airplane.get();
   }
   return nullptr;
 }
 
 void CAerodexDoc::AppendAircraft(std::unique_ptr<CAirplane> airplane) {
-  aircraft.push_back(std::move(airplane));
+  aircraft_.push_back(std::move(airplane));
   NoteChange();
 }
 
 void CAerodexDoc::RemoveAircraftAt(std::size_t index) {
-  if (index >= aircraft.size()) return;
-  aircraft.erase(aircraft.begin() + static_cast<long>(index));
+  if (index >= aircraft_.size()) return;
+  aircraft_.erase(aircraft_.begin() + static_cast<long>(index));
   NoteChange();
 }
 
 void CAerodexDoc::InitializeOnce() {
-  if (!run->FirstTime()) return;
+  if (!run_->FirstTime()) return;
   scrollToSelection = 1;
-  entries.reset();
-  entryCount = entryCapacity = 0;
+  entries_.reset();
+  entryCount_ = entryCapacity_ = 0;
   selectedEntry = nullptr;
   logWidth = pageWidth = 11000;
   logHeight = pageHeight = 8500;
@@ -125,11 +130,11 @@ void CAerodexDoc::InitializeOnce() {
 
 void CAerodexDoc::DeleteContents() {
   InitializeOnce();
-  ++revision;
-  aircraft.clear();
-  if (entryCount > 0) {
-    entries.reset();
-    entryCount = entryCapacity = 0;
+  ++revision_;
+  aircraft_.clear();
+  if (entryCount_ > 0) {
+    entries_.reset();
+    entryCount_ = entryCapacity_ = 0;
   }
   selectedEntry = nullptr;
   Announce();
@@ -141,39 +146,39 @@ void CAerodexDoc::OnNewDocument() {
   SetModifiedFlag(false);
 }
 
-void CAerodexDoc::ShowError(std::string message) { port->ShowError(message); }
+void CAerodexDoc::ShowError(std::string message) { port_->ShowError(message); }
 
-bool CAerodexDoc::AskConfirmation(std::string message) { return port->AskConfirmation(message); }
+bool CAerodexDoc::AskConfirmation(std::string message) { return port_->AskConfirmation(message); }
 
 void CAerodexDoc::SetModifiedFlag(bool isModified) {
-  modified = isModified;
-  if (isModified) ++revision;
+  modified_ = isModified;
+  if (isModified) ++revision_;
   Announce();
 }
 
 void CAerodexDoc::UpdateAllViews() {
-  port->UpdateAllViews();
+  port_->UpdateAllViews();
   Announce();
 }
 
 void CAerodexDoc::AddListener(CDocumentListener* listener) {
-  if (std::find(listeners.begin(), listeners.end(), listener) == listeners.end()) {
-    listeners.push_back(listener);
+  if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end()) {
+    listeners_.push_back(listener);
   }
 }
 
 void CAerodexDoc::RemoveListener(CDocumentListener* listener) {
-  std::erase(listeners, listener);
+  std::erase(listeners_, listener);
 }
 
 void CAerodexDoc::Announce() const {
   // A copy, so that a listener may remove itself while being told.
-  const std::vector<CDocumentListener*> told = listeners;
+  const std::vector<CDocumentListener*> told = listeners_;
   for (CDocumentListener* listener : told) listener->DocumentChanged(*this);
 }
 
-void CAerodexDoc::SetPort(CPromptPort* newPort) { port = newPort ? newPort : &FallbackPort(); }
+void CAerodexDoc::SetPort(CPromptPort* newPort) { port_ = newPort ? newPort : &FallbackPort(); }
 
 void CAerodexDoc::SetClock(const aerodex::Clock* newClock) {
-  clock = newClock ? newClock : &aerodex::DefaultClock();
+  clock_ = newClock ? newClock : &aerodex::DefaultClock();
 }

@@ -43,25 +43,26 @@ class CAerodexDoc {
   // the entries are then untouched.
   bool GrowEntryArray(std::uint32_t n);
   // Takes ownership, appends, selects and marks modified. The caller sorts
-  // and, once its whole change is made, tells the views (UpdateAllViews).
+  // once its whole change is made, which tells the listeners.
   // False when the array could not grow: the entry is given back destroyed and
   // the log is unchanged.
   bool AppendEntry(std::unique_ptr<CAerodexEntry> entry);
   // Removes and destroys the entry if it is in the array (found by identity).
   void RemoveEntry(const CAerodexEntry* entry);
-  // Puts the entries in log order; a change of order counts as a change.
+  // Puts the entries in log order (a change of order counts as a change) and
+  // tells the listeners: every change to the flights ends here.
   void SortEntries();
   // The first aircraft whose N-Number equals nNumber byte for byte, or null.
   CAirplane* FindAircraft(const std::string& nNumber) const;
   void AppendAircraft(std::unique_ptr<CAirplane> airplane);
   void RemoveAircraftAt(std::size_t index);
 
-  std::uint32_t EntryCount() const { return entryCount; }
-  std::uint32_t EntryCapacity() const { return entryCapacity; }
-  CAerodexEntry& Entry(std::size_t index) const { return *entries[index]; }
-  std::span<const EntrySlot> Entries() const { return {entries.get(), entryCount}; }
-  std::size_t AircraftCount() const { return aircraft.size(); }
-  CAirplane& Aircraft(std::size_t index) const { return *aircraft[index]; }
+  std::uint32_t EntryCount() const { return entryCount_; }
+  std::uint32_t EntryCapacity() const { return entryCapacity_; }
+  CAerodexEntry& Entry(std::size_t index) const { return *entries_[index]; }
+  std::span<const EntrySlot> Entries() const { return {entries_.get(), entryCount_}; }
+  std::size_t AircraftCount() const { return aircraft_.size(); }
+  CAirplane& Aircraft(std::size_t index) const { return *aircraft_[index]; }
   // Index of an entry in the array, or -1.
   long IndexOfEntry(const CAerodexEntry* entry) const;
 
@@ -73,15 +74,15 @@ class CAerodexDoc {
   void DeleteContents();
   // New: a fresh empty log that keeps the pilot and lastNNumber.
   void OnNewDocument();
-  bool IsModified() const { return modified; }
+  bool IsModified() const { return modified_; }
   void SetModifiedFlag(bool isModified = true);
   // Counts the changes to the log's contents: every change marks the log
   // modified, and clearing or loading it counts too. Whatever is derived from
   // the contents (a layout, a recovery snapshot) is stale once this moves.
-  std::uint64_t Revision() const { return revision; }
+  std::uint64_t Revision() const { return revision_; }
   // A change to the contents that does not mark the log modified (yet): a
   // form writing into a flight that it may put back on Cancel.
-  void NoteChange() { ++revision; }
+  void NoteChange() { ++revision_; }
 
   // --- talking to the user ---
   void ShowError(std::string message);
@@ -91,13 +92,13 @@ class CAerodexDoc {
   // Listeners are told of every change (see CDocumentListener); not owned.
   void AddListener(CDocumentListener* listener);
   void RemoveListener(CDocumentListener* listener);
-  CPromptPort& Port() const { return *port; }
+  CPromptPort& Port() const { return *port_; }
   void SetPort(CPromptPort* newPort);
-  const aerodex::Clock& Clock() const { return *clock; }
+  const aerodex::Clock& Clock() const { return *clock_; }
   void SetClock(const aerodex::Clock* newClock);
 
   // Test hook: makes the next allocations of the entry array fail.
-  void SimulateAllocationFailure(bool fail) { failAllocation = fail; }
+  void SimulateAllocationFailure(bool fail) { failAllocation_ = fail; }
 
   // --- members of the log ---
   // Fonts and pen of the log page, made by InitializeOnce.
@@ -127,19 +128,20 @@ class CAerodexDoc {
 
  private:
   void Announce() const;
+  void PutInLogOrder();
 
-  std::unique_ptr<EntrySlot[]> entries;
-  std::uint32_t entryCount = 0;
-  std::uint32_t entryCapacity = 0;
-  std::vector<std::unique_ptr<CAirplane>> aircraft;
-  std::vector<CDocumentListener*> listeners;
-  bool modified = false;
-  std::uint64_t revision = 0;
-  bool failAllocation = false;
-  CPromptPort* port;
-  const aerodex::Clock* clock;
-  CProgramRun ownRun;
-  CProgramRun* run;
+  std::unique_ptr<EntrySlot[]> entries_;
+  std::uint32_t entryCount_ = 0;
+  std::uint32_t entryCapacity_ = 0;
+  std::vector<std::unique_ptr<CAirplane>> aircraft_;
+  std::vector<CDocumentListener*> listeners_;
+  bool modified_ = false;
+  std::uint64_t revision_ = 0;
+  bool failAllocation_ = false;
+  CPromptPort* port_;
+  const aerodex::Clock* clock_;
+  CProgramRun ownRun_;
+  CProgramRun* run_;
 
   friend class CDocumentLoader;  // fills the entry slots while reading a file
 };

@@ -109,16 +109,16 @@ LoadResult CDocumentLoader::ReadEntries() {
   if (in_.Failed() || std::size_t(count) * aerodex::kMinEntryBytes > in_.Remaining()) {
     return LoadResult::kUnexpectedFormat;
   }
-  if (doc_.entryCount == 0 && !doc_.GrowEntryArray(static_cast<std::uint32_t>(count))) {
+  if (doc_.entryCount_ == 0 && !doc_.GrowEntryArray(static_cast<std::uint32_t>(count))) {
     return LoadResult::kOutOfMemory;
   }
-  doc_.entryCount = static_cast<std::uint32_t>(count);
+  doc_.entryCount_ = static_cast<std::uint32_t>(count);
   for (int i = 0; i < count; ++i) {
     auto entry = std::make_unique<CAerodexEntry>();
     aerodex::CEntryArchive::Read(in_, *entry);
     if (in_.Failed()) return LoadResult::kUnexpectedFormat;
     doc_.selectedEntry = entry.get();
-    doc_.entries[i] = std::move(entry);
+    doc_.entries_[i] = std::move(entry);
   }
   doc_.SortEntries();
   return LoadResult::kLoaded;

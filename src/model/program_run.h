@@ -9,11 +9,11 @@ class CProgramRun {
  public:
   // True the first time it is asked, false ever after.
   bool FirstTime() {
-    const bool first = !started;
-    started = true;
+    const bool first = !started_;
+    started_ = true;
     return first;
   }
 
  private:
-  bool started = false;
+  bool started_ = false;
 };
