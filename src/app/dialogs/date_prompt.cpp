@@ -6,7 +6,7 @@
 
 namespace aerodex {
 
-CGoToDateDlg::CGoToDateDlg(QWidget* parent) : QDialog(parent) {
+CGoToDateDialog::CGoToDateDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Go to Date"));
   setModal(true);
   dateField_ = new QDateEdit(this);
@@ -26,18 +26,18 @@ CGoToDateDlg::CGoToDateDlg(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void CGoToDateDlg::SetDate(const LocalDate& day) {
+void CGoToDateDialog::SetDate(const LocalDate& day) {
   const QDate date(day.year, day.month, day.day);
   dateField_->setDate(date.isValid() ? date : QDate::currentDate());
 }
 
-LocalDate CGoToDateDlg::Date() const {
+LocalDate CGoToDateDialog::Date() const {
   const QDate date = dateField_->date();
   return {date.day(), date.month(), date.year()};
 }
 
 std::optional<LocalDate> AskDatePrompt(QWidget* parent, const LocalDate& proposal) {
-  CGoToDateDlg dialog(parent);
+  CGoToDateDialog dialog(parent);
   dialog.SetDate(proposal);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Date();

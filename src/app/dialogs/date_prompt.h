@@ -11,11 +11,11 @@ class QDateEdit;
 
 namespace aerodex {
 
-class CGoToDateDlg : public QDialog {
+class CGoToDateDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CGoToDateDlg(QWidget* parent = nullptr);
+  explicit CGoToDateDialog(QWidget* parent = nullptr);
 
   void SetDate(const LocalDate& day);
   LocalDate Date() const;
