@@ -12,7 +12,7 @@
 #include "editing/interaction_port.h"
 #include "import/text_import.h"
 #include "model/document.h"
-#include "support/silent_port.h"
+#include "editing/cancelling_port.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ std::unique_ptr<CAerodexDoc> FreshLog(CInteractionPort& port) {
 // Times the import alone: opening the stream and freeing the log are left out.
 template <class OpenStream>
 void TimeImports(benchmark::State& state, OpenStream open) {
-  SilentPort port;
+  CCancellingPort port;
   for (auto _ : state) {
     state.PauseTiming();
     auto doc = FreshLog(port);

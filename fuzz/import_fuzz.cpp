@@ -13,7 +13,7 @@
 #include "import/text_import.h"
 #include "model/clock.h"
 #include "model/document.h"
-#include "support/silent_port.h"
+#include "editing/cancelling_port.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ class InputBuffer : public std::streambuf {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const aerodex::FixedClock clock(946728000);  // 2000-01-01 12:00 UTC
-  SilentPort port;
+  CCancellingPort port;
   CAerodexDoc doc(&port, &clock);
   doc.OnNewDocument();
   InputBuffer buffer(data, size);

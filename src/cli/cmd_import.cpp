@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "cli/headless_port.h"
+#include "editing/cancelling_port.h"
 #include "cli/log_writer.h"
 #include "import/text_import.h"
 #include "model/file_layer.h"
@@ -81,7 +81,7 @@ int RunImport(Args args, std::FILE* /*out*/) {
   // come in between the reading and the saving. A dry run only reads.
   CLogWriter writer;
   if (!parsed.dryRun && !writer.Lock(parsed.output)) return kFailure;
-  CHeadlessPort port;  // missing aircraft are not created: every question is cancelled
+  CCancellingPort port(stderr);  // missing aircraft are not created: every question is cancelled
   LoadedLog log = NewLog();
   if (!OpenOrStartLog(log, parsed.log)) return kFailure;
   log.doc->SetPort(&port);

@@ -4,6 +4,7 @@
 // widens it into the full interaction port with the forms.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 class CPromptPort {
@@ -17,13 +18,18 @@ class CPromptPort {
   virtual void UpdateAllViews() {}
 };
 
-// A port for code that runs without a user: errors go to standard error,
-// questions are answered with Cancel. Texts are Windows-1252 bytes.
+// The document's own port when it is given none: errors go to standard
+// error, questions are answered with Cancel (as CCancellingPort does for the
+// whole interaction port). Texts are Windows-1252 bytes.
 class CStderrPromptPort : public CPromptPort {
  public:
   void ShowError(const std::string& message) override;
   bool AskConfirmation(const std::string& message) override;
 };
+
+// Writes a Windows-1252 message to out as one UTF-8 line; a message that
+// ends in its own newline gets no second one.
+void WriteMessageLine(std::FILE* out, const std::string& message);
 
 // The confirmation prompt, as a free function over the port.
 inline bool AskConfirmation(CPromptPort& port, std::string message) {

@@ -26,7 +26,7 @@
 #include "model/document_file.h"
 #include "stats/currency.h"
 #include "stats/log_check.h"
-#include "support/silent_port.h"
+#include "editing/cancelling_port.h"
 
 using namespace aerodex;
 
@@ -164,7 +164,7 @@ class DialogScreenshotsTest : public QObject {
   void importReport() {
     CAerodexDoc doc;
     QVERIFY(OpenSample(doc));
-    SilentPort port;
+    CCancellingPort port;
     std::istringstream in(
         "3\n^Dana Whitfield^\n^1450 Aviation Way^\n1 2 3\n"
         "^N1234X^\n14 6 1996\n^KRHV^\n^KMRY^\n^KRHV SNS KMRY^\n2 0 1.2 0 0 0 1.3 1.2\n"
