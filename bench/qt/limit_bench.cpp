@@ -12,7 +12,7 @@
 #include "app/surface/screen_image.h"
 #include "display/log_view.h"
 #include "display/null_surface.h"
-#include "display/view_geometry.h"
+#include "display/size_factor.h"
 #include "limit_log.h"
 #include "support/recording_host.h"
 

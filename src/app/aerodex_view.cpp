@@ -9,7 +9,7 @@
 
 #include "display/null_surface.h"
 #include "app/surface/qt_surface.h"
-#include "display/view_geometry.h"
+#include "display/size_factor.h"
 
 namespace aerodex {
 namespace {

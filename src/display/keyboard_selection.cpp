@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "display/log_view.h"
-#include "display/view_geometry.h"
+#include "display/size_factor.h"
 
 namespace aerodex {
 

@@ -9,7 +9,7 @@
 #include "display/layout_metrics.h"
 #include "display/log_page.h"
 #include "display/row_placement.h"
-#include "display/view_geometry.h"
+#include "display/size_factor.h"
 
 namespace aerodex {
 

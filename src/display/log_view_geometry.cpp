@@ -1,6 +1,6 @@
-// Selection with the mouse, the scroll to the selection, the size commands and
+// CLogView: selection with the mouse, the scroll to the selection, the size commands and
 // the page arithmetic of printing.
-#include "display/view_geometry.h"
+#include "display/size_factor.h"
 
 #include <cstdint>
 

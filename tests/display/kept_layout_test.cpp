@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "display/view_geometry.h"
+#include "display/size_factor.h"
 #include "display_fixture.h"
 
 namespace {
