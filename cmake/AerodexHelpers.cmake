@@ -16,14 +16,10 @@ function(aerodex_add_gtest name)
       "AERODEX_SOURCE_DIR=${PROJECT_SOURCE_DIR};QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${home}/data;XDG_STATE_HOME=${home}/state")
 endfunction()
 
-# aerodex_core_library(NAME DIR LIBS...): a framework-free static library from every .cpp of DIR.
+# aerodex_core_library(NAME SOURCES... LIBS...): a framework-free static library.
 function(aerodex_core_library name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(NOT sources)
-    return()  # a folder whose code has not landed yet
-  endif()
-  add_library(${name} STATIC ${sources})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()

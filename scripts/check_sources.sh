@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Every C++ source file is named in the CMakeLists.txt of its folder or of a
-# folder above it: a file left out would silently drop code or a test.
+# Every C++ source file is named, with or without its .cpp, in the
+# CMakeLists.txt of its folder or of a folder above it: a file left out would
+# silently drop code or a test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 missing=0
 while IFS= read -r source; do
   name=$(basename "$source")
+  stem=${name%.cpp}
   dir=$(dirname "$source")
   found=0
   while :; do
-    if [ -f "$dir/CMakeLists.txt" ] && grep -qw -- "${name//./\\.}" "$dir/CMakeLists.txt"; then
+    if [ -f "$dir/CMakeLists.txt" ] && grep -qw -e "${name//./\\.}" -e "$stem" "$dir/CMakeLists.txt"; then
       found=1
       break
     fi
