@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/frame_dialogs.h"
 #include "editing/interaction_port.h"
 
 namespace aerodex {
@@ -16,6 +17,8 @@ class CAppPort : public CInteractionPort {
  public:
   // Prompts and forms open over the window given here (none: top level).
   void SetParentWindow(QWidget* window) { parent_ = window; }
+  // Where the prompts go; none: the Qt prompts over the parent window.
+  void SetDialogs(CFrameDialogs* dialogs) { dialogs_ = dialogs; }
 
   // Messages are Windows-1252 bytes.
   void ShowError(const std::string& message) override;
@@ -35,7 +38,13 @@ class CAppPort : public CInteractionPort {
   bool ChooseImportFile(std::string& path) override;
 
  private:
+  CFrameDialogs& Dialogs();
+  template <class Dialog, class Form>
+  bool RunForm(Form& form);
+
   QPointer<QWidget> parent_;
+  CFrameDialogs* dialogs_ = nullptr;
+  CQtFrameDialogs ownDialogs_;
 };
 
 }  // namespace aerodex

@@ -11,34 +11,33 @@
 #include "app/dialogs/report_dialogs.h"
 
 namespace aerodex {
-namespace {
 
 template <class Dialog, class Form>
-bool RunForm(QWidget* parent, Form& form) {
-  Dialog dialog(form, parent);
+bool CAppPort::RunForm(Form& form) {
+  Dialog dialog(form, parent_);
+  dialog.SetWarning(
+      [this](QWidget* owner, const QString& message) { Dialogs().WarnAboutField(owner, message); });
   if (dialog.exec() != QDialog::Accepted) return false;
   form = dialog.FormData();
   return true;
 }
 
-}  // namespace
-
-bool CAppPort::ShowEntryForm(CEntryDlg& form) { return RunForm<CEntryDialog>(parent_, form); }
+bool CAppPort::ShowEntryForm(CEntryDlg& form) { return RunForm<CEntryDialog>(form); }
 
 bool CAppPort::ShowAircraftForm(CAircraftDlg& form) {
-  return RunForm<CAircraftDialog>(parent_, form);
+  return RunForm<CAircraftDialog>(form);
 }
 
 bool CAppPort::ShowNNumberPrompt(CNNumberDlg& form) {
-  return RunForm<CNNumberDialog>(parent_, form);
+  return RunForm<CNNumberDialog>(form);
 }
 
 bool CAppPort::ShowAircraftList(CSelectAircraftDlg& form) {
-  return RunForm<CSelectAircraftDialog>(parent_, form);
+  return RunForm<CSelectAircraftDialog>(form);
 }
 
 bool CAppPort::ShowPilotForm(CPilotInfoDlg& form) {
-  return RunForm<CPilotInfoDialog>(parent_, form);
+  return RunForm<CPilotInfoDialog>(form);
 }
 
 void CAppPort::ShowCurrency(const CCurrencyDlg& report) {

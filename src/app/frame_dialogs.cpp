@@ -42,6 +42,12 @@ bool CQtFrameDialogs::AskConfirmation(const QString& message) {
   return AskConfirmationPrompt(parent_, message);
 }
 
+void CQtFrameDialogs::ShowError(const QString& message) { ShowErrorPrompt(parent_, message); }
+
+void CQtFrameDialogs::WarnAboutField(QWidget* form, const QString& message) {
+  QMessageBox::warning(form, QString::fromLatin1(kAppTitle), message);
+}
+
 std::optional<LocalDate> CQtFrameDialogs::AskDate(const LocalDate& proposal) {
   return AskDatePrompt(parent_, proposal);
 }

@@ -1,9 +1,11 @@
-// CFrameDialogs: the questions and choices of the framework's document
-// handling: "Save changes to %1?", the Open and Save As file dialogs, the
-// framework's own messages ("Failed to open document." and the like), and
-// the questions that keep the log safe (a log open elsewhere, a file changed
-// on disk, work to recover), which go through the confirmation prompt. The
-// program uses the Qt dialogs; tests put a scripted user in their place.
+// CFrameDialogs: every question and message the window puts to the user goes
+// through here, so that a test can see and answer each one: "Save changes to
+// %1?", the Open and Save As file dialogs, the framework's own messages
+// ("Failed to open document.", "The log could not be printed." and the like),
+// the error and confirmation prompts of the document and its commands (through
+// CAppPort), the questions that keep the log safe, and a form's refusal of a
+// field. The program uses the Qt dialogs; tests put a scripted user in their
+// place.
 #pragma once
 
 #include <QPointer>
@@ -30,6 +32,10 @@ class CFrameDialogs {
   virtual bool AskConfirmation(const QString& message) = 0;
   // Go to Date's question; empty when cancelled (and where nobody answers).
   virtual std::optional<LocalDate> AskDate(const LocalDate& /*proposal*/) { return std::nullopt; }
+  // The error prompt, dismissed with OK.
+  virtual void ShowError(const QString& message) = 0;
+  // A form's field check failed: the warning over that form.
+  virtual void WarnAboutField(QWidget* form, const QString& message) = 0;
 };
 
 class CQtFrameDialogs : public CFrameDialogs {
@@ -42,6 +48,8 @@ class CQtFrameDialogs : public CFrameDialogs {
   void ShowMessage(const QString& text) override;
   bool AskConfirmation(const QString& message) override;
   std::optional<LocalDate> AskDate(const LocalDate& proposal) override;
+  void ShowError(const QString& message) override;
+  void WarnAboutField(QWidget* form, const QString& message) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -35,8 +35,9 @@ CMainFrame::CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
   setCentralWidget(view_);
   router_ = new CCommandRouter(this);
   documents_ = new CDocumentManager(doc_, *dialogs_, recentFiles_, this);
-  printing_ = new CPrintController(*view_, settings_, this);
+  printing_ = new CPrintController(*view_, settings_, *dialogs_, this);
   port_.SetParentWindow(this);
+  port_.SetDialogs(dialogs_);
   doc_.AddListener(this);
 
   BuildMenus();
@@ -73,6 +74,7 @@ void CMainFrame::SaveWindowPlacement() {
 CMainFrame::~CMainFrame() {
   // The document and the port outlive the window: they must not call back into it.
   doc_.RemoveListener(this);
+  port_.SetDialogs(nullptr);
   port_.SetParentWindow(nullptr);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -14,6 +13,7 @@
 #include "app/aerodex_view.h"
 #include "app/app_settings.h"
 #include "app/command_table.h"
+#include "app/frame_dialogs.h"
 #include "app/print_progress.h"
 #include "app/surface/log_printing.h"
 
@@ -27,10 +27,12 @@ void SetLogPageDefaults(QPrinter& printer) {
   printer.setPageMargins(QMarginsF(0.75, 0.25, 0.75, 0.25), QPageLayout::Inch);
 }
 
-CPrintController::CPrintController(CAerodexView& view, CAppSettings& settings, QWidget* parent)
+CPrintController::CPrintController(CAerodexView& view, CAppSettings& settings,
+                                   CFrameDialogs& dialogs, QWidget* parent)
     : QObject(parent),
       view_(view),
       settings_(settings),
+      dialogs_(dialogs),
       parent_(parent),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   SetLogPageDefaults(*printer_);
@@ -97,8 +99,7 @@ bool CPrintController::PrintFromDialog(QWidget* over) {
   }
   if (first > last) return true;
   if (!PrintPages(*printer_, first, last)) {
-    QMessageBox::warning(parent_, QString::fromLatin1(kAppTitle),
-                         QStringLiteral("The log could not be printed."));
+    dialogs_.ShowMessage(QStringLiteral("The log could not be printed."));
   }
   return true;
 }

@@ -19,6 +19,8 @@ class QWidget;
 
 namespace aerodex {
 
+class CFrameDialogs;
+
 class CAerodexView;
 class CAppSettings;
 class CPrintProgress;
@@ -27,7 +29,9 @@ class CPrintController : public QObject {
   Q_OBJECT
 
  public:
-  CPrintController(CAerodexView& view, CAppSettings& settings, QWidget* parent);
+  // dialogs: where a failed print is reported.
+  CPrintController(CAerodexView& view, CAppSettings& settings, CFrameDialogs& dialogs,
+                   QWidget* parent);
   ~CPrintController() override;
 
   QPrinter& Printer() { return *printer_; }
@@ -62,6 +66,7 @@ class CPrintController : public QObject {
 
   CAerodexView& view_;
   CAppSettings& settings_;
+  CFrameDialogs& dialogs_;
   QPointer<QWidget> parent_;
   std::unique_ptr<QPrinter> printer_;
   int progressDelayMs_ = 500;

@@ -40,6 +40,8 @@ class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
     confirmAnswers.pop_front();
     return answer;
   }
+  void ShowError(const QString& message) override { errors.append(message); }
+  void WarnAboutField(QWidget*, const QString& message) override { fieldWarnings.append(message); }
 
   std::deque<aerodex::SaveAnswer> saveAnswers;
   QStringList openFiles;
@@ -48,6 +50,8 @@ class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
   QStringList messages;
   QStringList suggestedSaveNames;
   std::deque<bool> confirmAnswers;
+  QStringList errors;
+  QStringList fieldWarnings;
   QStringList confirmations;
 };
 

@@ -54,6 +54,7 @@ class MainFrameCommandsTest : public QObject {
   void disabledCommandNeverRunsFromKeyMenuOrButton();
   void ticksFollowModeSizeAndNightSubtotals();
   void barsToggleWithTheirTicks();
+  void theCommandsAskThroughTheFrameDialogs();
 
  private:
   QTemporaryDir dir_;
@@ -292,6 +293,13 @@ void MainFrameCommandsTest::barsToggleWithTheirTicks() {
   router.Action(ID_VIEW_TOOLBAR)->trigger();
   router.Action(ID_VIEW_STATUS_BAR)->trigger();
   QVERIFY(!frame_->ToolBar()->isHidden() && !frame_->statusBar()->isHidden());
+}
+
+void MainFrameCommandsTest::theCommandsAskThroughTheFrameDialogs() {
+  // The document's prompts reach the one seam, where a test sees and answers them.
+  QVERIFY(frame_->Router().Execute(ID_CHECK_CURRENCY));
+  QCOMPARE(dialogs_.errors,
+           QStringList{QStringLiteral("Pilot information not initialized or aerodex not loaded!")});
 }
 
 QTEST_MAIN(MainFrameCommandsTest)
