@@ -9,10 +9,10 @@
 #include <sstream>
 #include <string>
 
+#include "editing/cancelling_port.h"
 #include "editing/interaction_port.h"
 #include "import/text_import.h"
 #include "model/document.h"
-#include "editing/cancelling_port.h"
 
 namespace {
 
@@ -39,7 +39,6 @@ std::string MakeTextLog() {
   }
   return text;
 }
-
 
 // A fresh log that knows the aircraft, so no question is asked.
 std::unique_ptr<CAerodexDoc> FreshLog(CInteractionPort& port) {

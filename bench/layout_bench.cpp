@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <utility>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "display/log_view.h"
 #include "model/document.h"

@@ -33,7 +33,8 @@ const CAerodexDoc& FullLog() {
 // On the disk the logs live on, not in memory: syncs cost what they cost.
 const fs::path& Scratch() {
   static const fs::path folder = [] {
-    const fs::path made = fs::current_path() / ("aerodex-safety-bench-" + std::to_string(::getpid()));
+    const fs::path made =
+        fs::current_path() / ("aerodex-safety-bench-" + std::to_string(::getpid()));
     fs::create_directories(made);
     return made;
   }();
@@ -58,7 +59,8 @@ void BM_LockAcquireRelease(benchmark::State& state) {
   const std::string log = (Scratch() / "locked.adx").string();
   for (auto _ : state) {
     aerodex::CLogLock lock;
-    if (lock.Acquire(log) != aerodex::CLogLock::Outcome::kAcquired) state.SkipWithError("not acquired");
+    if (lock.Acquire(log) != aerodex::CLogLock::Outcome::kAcquired)
+      state.SkipWithError("not acquired");
   }
 }
 

@@ -9,11 +9,11 @@
 #include <streambuf>
 #include <string>
 
+#include "editing/cancelling_port.h"
 #include "editing/interaction_port.h"
 #include "import/text_import.h"
 #include "model/clock.h"
 #include "model/document.h"
-#include "editing/cancelling_port.h"
 
 namespace {
 
@@ -25,7 +25,6 @@ class InputBuffer : public std::streambuf {
     setg(begin, begin, begin + size);
   }
 };
-
 
 }  // namespace
 

@@ -18,9 +18,13 @@ class Dice {
   }
   int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint32_t>(n)); }
   // Tenths of an hour between lo and hi tenths, as decimal hours.
-  double Hours(int loTenths, int hiTenths) { return (loTenths + Below(hiTenths - loTenths + 1)) / 10.0; }
+  double Hours(int loTenths, int hiTenths) {
+    return (loTenths + Below(hiTenths - loTenths + 1)) / 10.0;
+  }
   template <class T, std::size_t N>
-  const T& Pick(const std::array<T, N>& items) { return items[Below(static_cast<int>(N))]; }
+  const T& Pick(const std::array<T, N>& items) {
+    return items[Below(static_cast<int>(N))];
+  }
 
  private:
   std::uint32_t state_;
@@ -46,8 +50,8 @@ void FillPilot(CPilotInfo& p) {
   p.tailWheelEndorsement = 1;
 }
 
-std::unique_ptr<CAirplane> Airplane(const char* n, const char* make, const char* model,
-                                    double cost, bool multi) {
+std::unique_ptr<CAirplane> Airplane(const char* n, const char* make, const char* model, double cost,
+                                    bool multi) {
   auto a = std::make_unique<CAirplane>(n);
   a->isAirplane = 1;
   a->isSingleEngine = multi ? 0 : 1;
@@ -85,14 +89,15 @@ void FillAircraft(CAerodexDoc& doc) {
   doc.AppendAircraft(std::move(sim));
 }
 
-constexpr std::array<const char*, 14> kAway = {"KSNS", "KMRY", "KWVI", "KHAF", "KSQL", "KLVK",
-                                               "KSCK", "KMOD", "KSBP", "KCCR", "KSTS", "KTRK",
-                                               "KPAO", "KOAK"};
+constexpr std::array<const char*, 14> kAway = {"KSNS", "KMRY", "KWVI", "KHAF", "KSQL",
+                                               "KLVK", "KSCK", "KMOD", "KSBP", "KCCR",
+                                               "KSTS", "KTRK", "KPAO", "KOAK"};
 constexpr std::array<const char*, 8> kRoutes = {
-    "SJC V334 SNS",  "SUNOL PATTERSON PASS", "V25 SALINAS",   "COYOTE LAKE V485",
-    "SAN LUIS RES",  "CHINA GRADE SHORELINE", "LICK OBS SUNOL", "SHORELINE SFO BAY TOUR"};
+    "SJC V334 SNS", "SUNOL PATTERSON PASS",  "V25 SALINAS",    "COYOTE LAKE V485",
+    "SAN LUIS RES", "CHINA GRADE SHORELINE", "LICK OBS SUNOL", "SHORELINE SFO BAY TOUR"};
 constexpr std::array<const char*, 6> kCrossCountryRemarks = {
-    "Lunch run with a friend, smooth air over the hills, ATC handled flight following the whole way",
+    "Lunch run with a friend, smooth air over the hills, ATC handled flight following the whole "
+    "way",
     "Flight following with NorCal, winds 280 at 15 on arrival, crosswind landing",
     "Scenic coast trip; marine layer burned off by noon, VFR on top on the way home",
     "Pilot-passenger flight, fuel stop, $6.45 per gallon self-serve",
@@ -124,7 +129,8 @@ void CrossCountry(Flight f, const CPilotInfo& pilot, bool night) {
     f.e->nightCrossCountry = f.e->nightHours;
     f.e->dayCrossCountry = f.e->dayHours;
     f.e->nightLandings = 1 + f.dice.Below(3);
-    f.e->remarks = "Night cross country, lights of the valley, three full-stop landings for currency";
+    f.e->remarks =
+        "Night cross country, lights of the valley, three full-stop landings for currency";
   } else {
     f.e->dayHours = f.e->dayCrossCountry = hours;
     f.e->dayLandings = 2;
@@ -157,8 +163,9 @@ void SimulatorSession(Flight f) {
   f.e->ndbApproaches = f.dice.Below(2);
   f.e->holdingProcedures = 1 + f.dice.Below(2);
   f.e->dualHours = f.e->dayHours;
-  f.e->remarks = "Instrument proficiency in the simulator with CFII: partial panel, holds, "
-                 "approaches to minimums";
+  f.e->remarks =
+      "Instrument proficiency in the simulator with CFII: partial panel, holds, "
+      "approaches to minimums";
 }
 
 void TwinTraining(Flight f, const CPilotInfo& pilot) {
@@ -193,13 +200,28 @@ void BuildLargeLog(CAerodexDoc& doc, std::uint32_t flights, std::uint32_t seed) 
     e->year = year, e->month = month, e->day = day;
     const int kind = dice.Below(20);
     Flight f{e.get(), dice};
-    if (kind < 5) { e->nNumber = "5432K"; LocalFlight(f, doc.pilot); }
-    else if (kind < 10) { e->nNumber = kind < 8 ? "5432K" : "738CP"; CrossCountry(f, doc.pilot, false); }
-    else if (kind < 12) { e->nNumber = "5432K"; CrossCountry(f, doc.pilot, true); }
-    else if (kind < 15) { e->nNumber = kind < 14 ? "5432K" : "738CP"; InstrumentPractice(f, doc.pilot); }
-    else if (kind < 17) { e->nNumber = "SIM1"; SimulatorSession(f); }
-    else if (kind < 19) { e->nNumber = "6017D"; TwinTraining(f, doc.pilot); }
-    else { e->nNumber = "3112T"; TailwheelFlight(f); }
+    if (kind < 5) {
+      e->nNumber = "5432K";
+      LocalFlight(f, doc.pilot);
+    } else if (kind < 10) {
+      e->nNumber = kind < 8 ? "5432K" : "738CP";
+      CrossCountry(f, doc.pilot, false);
+    } else if (kind < 12) {
+      e->nNumber = "5432K";
+      CrossCountry(f, doc.pilot, true);
+    } else if (kind < 15) {
+      e->nNumber = kind < 14 ? "5432K" : "738CP";
+      InstrumentPractice(f, doc.pilot);
+    } else if (kind < 17) {
+      e->nNumber = "SIM1";
+      SimulatorSession(f);
+    } else if (kind < 19) {
+      e->nNumber = "6017D";
+      TwinTraining(f, doc.pilot);
+    } else {
+      e->nNumber = "3112T";
+      TailwheelFlight(f);
+    }
     if (e->dualHours == 0) e->picHours = e->dayHours + e->nightHours;
     if (e->nNumber == "5432K") {
       e->startTach = tach;
@@ -212,7 +234,13 @@ void BuildLargeLog(CAerodexDoc& doc, std::uint32_t flights, std::uint32_t seed) 
     doc.AppendEntry(std::move(e));
     // About one flight a week, sometimes two on a day.
     if (dice.Below(6) != 0) day += 1 + dice.Below(15);
-    if (day > 28) { day -= 28; if (++month > 12) { month = 1; ++year; } }
+    if (day > 28) {
+      day -= 28;
+      if (++month > 12) {
+        month = 1;
+        ++year;
+      }
+    }
   }
   for (std::uint32_t i = 1; i < doc.EntryCount(); ++i) {
     CAerodexEntry& prev = doc.Entry(i - 1);

@@ -18,8 +18,8 @@
 #include "app/aerodex_view.h"
 #include "app/document_manager.h"
 #include "app/main_frame.h"
-#include "model/document_file.h"
 #include "limit_log.h"
+#include "model/document_file.h"
 #include "tools/sample_log.h"
 
 namespace {

@@ -25,7 +25,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   bold.setBold(true);
   version->setFont(bold);
   auto* about = new QLabel(
-      QStringLiteral("A flight log for the private pilot:\nflights, totals, currency and aircraft."),
+      QStringLiteral(
+          "A flight log for the private pilot:\nflights, totals, currency and aircraft."),
       this);
   about->setObjectName(QStringLiteral("about"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);

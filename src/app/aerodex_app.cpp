@@ -89,7 +89,8 @@ bool CAerodexApp::PrintAndEnd(const CCommandLineInfo& info) {
   if (!frame_->Documents().OpenDocumentFile(info.fileName)) return false;
   QPrinter& printer = frame_->Printing().Printer();
   QString error;
-  const PrinterChooser choose = options_.choosePrinter ? options_.choosePrinter : ChooseSystemPrinter;
+  const PrinterChooser choose =
+      options_.choosePrinter ? options_.choosePrinter : ChooseSystemPrinter;
   if (!choose(printer, info.printerName, error)) {
     frame_->Dialogs().ShowMessage(error);
     return false;

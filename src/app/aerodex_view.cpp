@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <cmath>
 
-#include "display/null_surface.h"
 #include "app/surface/qt_surface.h"
+#include "display/null_surface.h"
 #include "display/size_factor.h"
 
 namespace aerodex {
@@ -106,9 +106,10 @@ void CAerodexView::paintEvent(QPaintEvent* event) {
   PaintPaper(painter, event->rect());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  const CSurfaceMapping mapping = CSurfaceMapping::HighEnglish(
-      DpiX(), DpiY(), QPointF(horizontalScrollBar()->value() * 1000.0 / DpiX(),
-                              -verticalScrollBar()->value() * 1000.0 / DpiY()));
+  const CSurfaceMapping mapping =
+      CSurfaceMapping::HighEnglish(DpiX(), DpiY(),
+                                   QPointF(horizontalScrollBar()->value() * 1000.0 / DpiX(),
+                                           -verticalScrollBar()->value() * 1000.0 / DpiY()));
   CQtSurface surface(painter, mapping, SurfaceKind::kScreen);
   surface.SetClipRect(event->rect());
   paintingSurface_ = &surface;
@@ -180,8 +181,8 @@ bool CAerodexView::HandleSelectionKey(const QKeyEvent* event) {
   if ((key == Qt::Key_Down || key == Qt::Key_Up) && modifiers == Qt::ControlModifier) {
     if (logView_.StepSelection(key == Qt::Key_Down ? 1 : -1)) {
       const QPoint top = ScrollPosition();
-      const int height = static_cast<int>(
-          static_cast<long long>(viewport()->height()) * 1000 / std::max(1, DpiY()));
+      const int height = static_cast<int>(static_cast<long long>(viewport()->height()) * 1000 /
+                                          std::max(1, DpiY()));
       logView_.ShowSelection(*this, top.y(), top.y() - height);
     }
     return true;

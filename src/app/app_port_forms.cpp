@@ -24,21 +24,15 @@ bool CAppPort::RunForm(Form& form) {
 
 bool CAppPort::ShowEntryForm(CEntryDlg& form) { return RunForm<CEntryDialog>(form); }
 
-bool CAppPort::ShowAircraftForm(CAircraftDlg& form) {
-  return RunForm<CAircraftDialog>(form);
-}
+bool CAppPort::ShowAircraftForm(CAircraftDlg& form) { return RunForm<CAircraftDialog>(form); }
 
-bool CAppPort::ShowNNumberPrompt(CNNumberDlg& form) {
-  return RunForm<CNNumberDialog>(form);
-}
+bool CAppPort::ShowNNumberPrompt(CNNumberDlg& form) { return RunForm<CNNumberDialog>(form); }
 
 bool CAppPort::ShowAircraftList(CSelectAircraftDlg& form) {
   return RunForm<CSelectAircraftDialog>(form);
 }
 
-bool CAppPort::ShowPilotForm(CPilotInfoDlg& form) {
-  return RunForm<CPilotInfoDialog>(form);
-}
+bool CAppPort::ShowPilotForm(CPilotInfoDlg& form) { return RunForm<CPilotInfoDialog>(form); }
 
 void CAppPort::ShowCurrency(const CCurrencyDlg& report) {
   CCurrencyDialog dialog(report, parent_);

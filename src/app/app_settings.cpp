@@ -93,7 +93,9 @@ void CAppSettings::SaveRecentFiles(const QStringList& files, int count) {
 }
 
 int CAppSettings::PreviewPages() const {
-  const int pages = settings_->value(QStringLiteral("%1/PreviewPages").arg(QLatin1String(kSettingsSection)), 1).toInt();
+  const int pages =
+      settings_->value(QStringLiteral("%1/PreviewPages").arg(QLatin1String(kSettingsSection)), 1)
+          .toInt();
   return pages == 2 ? 2 : 1;
 }
 

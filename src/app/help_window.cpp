@@ -51,7 +51,8 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent) {
 
 void CHelpWindow::ShowTopic(const QString& anchor) {
   QUrl url(QString::fromLatin1(kHelpUrl));
-  if (!anchor.isEmpty()) url.setFragment(anchor.startsWith(QLatin1Char('#')) ? anchor.mid(1) : anchor);
+  if (!anchor.isEmpty())
+    url.setFragment(anchor.startsWith(QLatin1Char('#')) ? anchor.mid(1) : anchor);
   browser_->setSource(url);
   show();
   raise();

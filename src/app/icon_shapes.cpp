@@ -47,7 +47,7 @@ void DrawAirplane(QPainter& p, const QRectF& target, QColor fill, QColor outline
   FillShape(p, body.simplified(), fill, outline);
   p.setPen(Qt::NoPen);
   p.setBrush(outline);
-  p.drawRoundedRect(QRectF(14.9, 8.2, 2.2, 2.4), 0.6, 0.6);  // windshield
+  p.drawRoundedRect(QRectF(14.9, 8.2, 2.2, 2.4), 0.6, 0.6);       // windshield
   Rule(p, QPointF(12.4, 3.2), QPointF(19.6, 3.2), outline, 1.1);  // propeller
   p.restore();
 }

@@ -120,9 +120,7 @@ void CMainFrame::BuildToolBar() {
   setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
 }
 
-void CMainFrame::BuildStatusBar() {
-  indicators_ = new CStatusIndicators(statusBar());
-}
+void CMainFrame::BuildStatusBar() { indicators_ = new CStatusIndicators(statusBar()); }
 
 void CMainFrame::ConnectDocument() {
   connect(documents_, &CDocumentManager::documentReplaced, this,

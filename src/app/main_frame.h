@@ -9,12 +9,11 @@
 #pragma once
 
 #include <QMainWindow>
-
-#include "app/help_window.h"
 #include <QPointer>
 #include <memory>
 
 #include "app/command_router.h"
+#include "app/help_window.h"
 #include "model/document_listener.h"
 
 class CAerodexDoc;
@@ -38,8 +37,8 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
 
  public:
   // dialogs: the questions of the document handling; null uses Qt's dialogs.
-  CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
-             CRecentFileList& recentFiles, CFrameDialogs* dialogs = nullptr);
+  CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings, CRecentFileList& recentFiles,
+             CFrameDialogs* dialogs = nullptr);
   ~CMainFrame() override;
 
   CAerodexView& View() const { return *view_; }

@@ -80,25 +80,29 @@ void CMainFrame::OnGoToDate() {
 void CMainFrame::RegisterViewCommands() {
   CCommandRouter& r = *router_;
   CLogView& view = view_->LogView();
-  r.SetHandler(ID_VIEW_TOOLBAR, {[this] { toolBar_->setVisible(!toolBar_->isVisible()); }, {},
+  r.SetHandler(ID_VIEW_TOOLBAR, {[this] { toolBar_->setVisible(!toolBar_->isVisible()); },
+                                 {},
                                  [this] { return !toolBar_->isHidden(); }});
-  r.SetHandler(ID_VIEW_STATUS_BAR,
-               {[this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
-                [this] { return !statusBar()->isHidden(); }});
+  r.SetHandler(ID_VIEW_STATUS_BAR, {[this] { statusBar()->setVisible(statusBar()->isHidden()); },
+                                    {},
+                                    [this] { return !statusBar()->isHidden(); }});
   connect(toolBar_, &QToolBar::visibilityChanged, router_, &CCommandRouter::Update);
-  r.SetHandler(ID_VIEW_ALL_ENTRIES, {[&view] { view.OnViewAllEntries(); }, {},
+  r.SetHandler(ID_VIEW_ALL_ENTRIES, {[&view] { view.OnViewAllEntries(); },
+                                     {},
                                      [&view] { return view.viewMode == kViewAllEntries; }});
-  r.SetHandler(ID_VIEW_GROUP_BY_NNUMBER, {[&view] { view.OnViewGroupByNNumber(); }, {},
+  r.SetHandler(ID_VIEW_GROUP_BY_NNUMBER, {[&view] { view.OnViewGroupByNNumber(); },
+                                          {},
                                           [&view] { return view.viewMode == kViewByNNumber; }});
-  r.SetHandler(ID_VIEW_ANNUAL_SUMMARY,
-               {[&view] { view.OnViewAnnualSummary(); }, {},
-                [&view] { return view.viewMode == kViewAnnualSummary; }});
-  r.SetHandler(ID_VIEW_NIGHT_SUBTOTALS, {[&view] { view.OnViewNightSubtotals(); }, {},
+  r.SetHandler(ID_VIEW_ANNUAL_SUMMARY, {[&view] { view.OnViewAnnualSummary(); },
+                                        {},
+                                        [&view] { return view.viewMode == kViewAnnualSummary; }});
+  r.SetHandler(ID_VIEW_NIGHT_SUBTOTALS, {[&view] { view.OnViewNightSubtotals(); },
+                                         {},
                                          [&view] { return view.showNightSubtotals == 1; }});
-  r.SetHandler(ID_VIEW_NORMAL_SIZE, {[this] { OnViewNormalSize(doc_); }, {},
-                                     [this] { return doc_.zoomFactor == 2; }});
-  r.SetHandler(ID_VIEW_EXPANDED_SIZE, {[this] { OnViewExpandedSize(doc_); }, {},
-                                       [this] { return doc_.zoomFactor != 2; }});
+  r.SetHandler(ID_VIEW_NORMAL_SIZE,
+               {[this] { OnViewNormalSize(doc_); }, {}, [this] { return doc_.zoomFactor == 2; }});
+  r.SetHandler(ID_VIEW_EXPANDED_SIZE,
+               {[this] { OnViewExpandedSize(doc_); }, {}, [this] { return doc_.zoomFactor != 2; }});
 }
 
 void CMainFrame::RegisterHelpCommands() {

@@ -16,6 +16,8 @@ inline QString FromCp1252(const std::string& bytes) {
 
 inline std::string ToCp1252(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
 
-inline std::string ToLocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline std::string ToLocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace aerodex

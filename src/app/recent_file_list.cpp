@@ -38,7 +38,8 @@ QString CRecentFileList::DisplayName(const QString& path, const QString& current
                                      int maxLength) {
   const QFileInfo info(path);
   const QString name = info.fileName();
-  if (!currentDir.isEmpty() && QDir::cleanPath(info.absolutePath()) == QDir::cleanPath(currentDir)) {
+  if (!currentDir.isEmpty() &&
+      QDir::cleanPath(info.absolutePath()) == QDir::cleanPath(currentDir)) {
     return CutToLength(name, maxLength);
   }
   if (path.size() <= maxLength) return path;

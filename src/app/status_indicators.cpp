@@ -1,5 +1,6 @@
 #include "app/status_indicators.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <dlfcn.h>
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
-#include <QtGui/qguiapplication_platform.h>
 
 #include "app/command_table.h"
 

@@ -20,26 +20,58 @@ void DrawProgram(QPainter& p) {
 
 std::function<void(QPainter&)> PainterFor(int commandId) {
   switch (commandId) {
-    case 0: return DrawProgram;
-    case ID_FILE_SAVE: return DrawFloppy;
-    case ID_FILE_PRINT: return DrawPrinter;
-    case ID_VIEW_EXPANDED_SIZE: return [](QPainter& p) { DrawMagnifier(p, true); };
-    case ID_VIEW_NORMAL_SIZE: return [](QPainter& p) { DrawMagnifier(p, false); };
-    case ID_EDIT_PILOT_INFO: return DrawPilotCard;
+    case 0:
+      return DrawProgram;
+    case ID_FILE_SAVE:
+      return DrawFloppy;
+    case ID_FILE_PRINT:
+      return DrawPrinter;
+    case ID_VIEW_EXPANDED_SIZE:
+      return [](QPainter& p) { DrawMagnifier(p, true); };
+    case ID_VIEW_NORMAL_SIZE:
+      return [](QPainter& p) { DrawMagnifier(p, false); };
+    case ID_EDIT_PILOT_INFO:
+      return DrawPilotCard;
     case ID_NEW_AIRCRAFT:
-      return [](QPainter& p) { DrawAirplane(p, kAirplaneArea); DrawPlusBadge(p); };
+      return [](QPainter& p) {
+        DrawAirplane(p, kAirplaneArea);
+        DrawPlusBadge(p);
+      };
     case ID_EDIT_AIRCRAFT:
-      return [](QPainter& p) { DrawAirplane(p, kAirplaneArea); DrawPencilBadge(p); };
+      return [](QPainter& p) {
+        DrawAirplane(p, kAirplaneArea);
+        DrawPencilBadge(p);
+      };
     case ID_DELETE_AIRCRAFT:
-      return [](QPainter& p) { DrawAirplane(p, kAirplaneArea); DrawCrossBadge(p); };
-    case ID_NEW_ENTRY: return [](QPainter& p) { DrawLogPage(p); DrawPlusBadge(p); };
-    case ID_EDIT_ENTRY: return [](QPainter& p) { DrawLogPage(p); DrawPencilBadge(p); };
-    case ID_DELETE_ENTRY: return [](QPainter& p) { DrawLogPage(p); DrawCrossBadge(p); };
-    case ID_CHECK_CURRENCY: return DrawCalendarCheck;
-    case ID_AIRCRAFT_STATUS: return DrawWrench;
-    case ID_APP_ABOUT: return DrawInfoDisc;
-    case ID_CONTEXT_HELP: return DrawArrowQuestion;
-    default: return {};
+      return [](QPainter& p) {
+        DrawAirplane(p, kAirplaneArea);
+        DrawCrossBadge(p);
+      };
+    case ID_NEW_ENTRY:
+      return [](QPainter& p) {
+        DrawLogPage(p);
+        DrawPlusBadge(p);
+      };
+    case ID_EDIT_ENTRY:
+      return [](QPainter& p) {
+        DrawLogPage(p);
+        DrawPencilBadge(p);
+      };
+    case ID_DELETE_ENTRY:
+      return [](QPainter& p) {
+        DrawLogPage(p);
+        DrawCrossBadge(p);
+      };
+    case ID_CHECK_CURRENCY:
+      return DrawCalendarCheck;
+    case ID_AIRCRAFT_STATUS:
+      return DrawWrench;
+    case ID_APP_ABOUT:
+      return DrawInfoDisc;
+    case ID_CONTEXT_HELP:
+      return DrawArrowQuestion;
+    default:
+      return {};
   }
 }
 

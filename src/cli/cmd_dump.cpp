@@ -42,7 +42,8 @@ std::string DumpJson(const CAerodexDoc& doc) {
     VisitSavedEntryFields(*entry, JsonObject(out));
   }
   const long selected = doc.IndexOfEntry(doc.selectedEntry);
-  out += "],\n\"selectedEntry\": " + (selected < 0 ? std::string("null") : std::to_string(selected));
+  out +=
+      "],\n\"selectedEntry\": " + (selected < 0 ? std::string("null") : std::to_string(selected));
   return out + "}\n";
 }
 

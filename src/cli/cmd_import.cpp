@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "editing/cancelling_port.h"
 #include "cli/log_writer.h"
+#include "editing/cancelling_port.h"
 #include "import/text_import.h"
 #include "model/file_layer.h"
 

@@ -26,10 +26,14 @@ struct PdfOptions {
 };
 
 bool ParseViewMode(const std::string& name, int& mode) {
-  if (name == "all") mode = kViewAllEntries;
-  else if (name == "nnumber") mode = kViewByNNumber;
-  else if (name == "annual") mode = kViewAnnualSummary;
-  else return false;
+  if (name == "all")
+    mode = kViewAllEntries;
+  else if (name == "nnumber")
+    mode = kViewByNNumber;
+  else if (name == "annual")
+    mode = kViewAnnualSummary;
+  else
+    return false;
   return true;
 }
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstring>
-#include <string_view>
 #include <iostream>
+#include <string_view>
 
 #include "aerodex_version.h"
 #include "cli/cli.h"
@@ -65,8 +65,9 @@ const Command kCommands[] = {
      "be the log itself: the version it replaces is kept in turn.",
      RunRestore},
 #ifdef AERODEX_HAVE_PDF
-    {"pdf", "LOG.adx OUT.pdf [--view all|nnumber|annual] [--night-subtotals] "
-            "[--now \"YYYY-MM-DD HH:MM:SS\"]",
+    {"pdf",
+     "LOG.adx OUT.pdf [--view all|nnumber|annual] [--night-subtotals] "
+     "[--now \"YYYY-MM-DD HH:MM:SS\"]",
      "Writes the printed log to OUT.pdf (atomically), one landscape 11 x 8.5 inch page per "
      "page of the log, in the chosen view (all entries, grouped by N-Number or annual "
      "summary), optionally with night subtotals. --now sets the date the totals rows carry.",
@@ -177,8 +178,8 @@ NowOption TakeNowOption(Args args) {
     }
     option.now = ParseLocalTime(args[++i]);
     if (!option.now) {
-      option.error = "--now takes a local time written \"YYYY-MM-DD HH:MM:SS\", not '" +
-                     args[i] + "'";
+      option.error =
+          "--now takes a local time written \"YYYY-MM-DD HH:MM:SS\", not '" + args[i] + "'";
       return option;
     }
   }

@@ -26,7 +26,8 @@ bool CLogWriter::Save(const CAerodexDoc& doc) {
 
 bool CLogWriter::SaveBytes(const std::string& bytes) {
   if (lockedStamp_.exists ? ChangedSince(lockedStamp_, path_) : StampOf(path_).exists) {
-    return Refused(path_ + " was changed by another program while aerodex-cli worked on it. "
+    return Refused(path_ +
+                   " was changed by another program while aerodex-cli worked on it. "
                    "Nothing was written.");
   }
   SaveOptions options;

@@ -61,8 +61,7 @@ class CLogView {
   // rowAircraft: the aircraft a group's summary row is drawn as; null draws
   // the row as the placeholder (grand totals, yearly and night rows).
   int PlaceTotalsRow(CSurface& surface, CLogViewHost& host, CAerodexEntry& accumulator, int& y,
-                     int pageTop, const std::string& label,
-                     const CAirplane* rowAircraft = nullptr);
+                     int pageTop, const std::string& label, const CAirplane* rowAircraft = nullptr);
 
   // Whether view point (x, y) lies on the entry's row as the last pass drew
   // it. Entries the last pass did not draw are never hit.
@@ -107,8 +106,8 @@ class CLogView {
   void ForgetRowPositions();
   void GrowLikeTheFullPass(CSurface& surface, CLogViewHost& host);
   void GrowIfReached(std::int64_t depth, CSurface& surface, CLogViewHost& host);
-  int PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals,
-                         int& y, int pageTop);
+  int PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals, int& y,
+                         int pageTop);
   void ScrollToSelection(CLogViewHost& host);
   void ScrollToRow(CLogViewHost& host, const CAerodexEntry& entry) const;
   void RefreshLayout();

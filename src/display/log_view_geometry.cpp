@@ -1,10 +1,9 @@
 // CLogView: selection with the mouse, the scroll to the selection, the size commands and
 // the page arithmetic of printing.
-#include "display/size_factor.h"
-
 #include <cstdint>
 
 #include "display/log_view.h"
+#include "display/size_factor.h"
 
 namespace aerodex {
 

@@ -34,13 +34,13 @@ constexpr std::array<SlantedColumn, 11> kSlantedColumns = {{{4450, "Landings"},
 constexpr int kTachColumnLeft = 8250;
 
 std::string CertificateWording(const CPilotInfo& pilot) {
-  std::string text = pilot.isStudent              ? "Student Pilot"
-                     : pilot.isRecreational       ? "Recreational Pilot"
-                     : pilot.isPrivate            ? "Private Pilot"
-                     : pilot.isCommercial         ? "Commercial Pilot"
-                     : pilot.isAirlineTransport   ? "Airline Transport Pilot"
-                     : pilot.isFlightInstructor   ? "Flight Instructor"
-                                                  : "Unknown Certificate";
+  std::string text = pilot.isStudent            ? "Student Pilot"
+                     : pilot.isRecreational     ? "Recreational Pilot"
+                     : pilot.isPrivate          ? "Private Pilot"
+                     : pilot.isCommercial       ? "Commercial Pilot"
+                     : pilot.isAirlineTransport ? "Airline Transport Pilot"
+                     : pilot.isFlightInstructor ? "Flight Instructor"
+                                                : "Unknown Certificate";
   // The flags decide, not the wording: a student who also holds a private
   // certificate with an instrument rating is shown as instrument rated.
   if ((pilot.isPrivate || pilot.isCommercial) &&

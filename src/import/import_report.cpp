@@ -67,8 +67,9 @@ std::string RenderImportReport(const CImportReport& report) {
                                 : "Stopped: " + AtLine(report.stop) + '\n';
   }
   if (report.loneCarriageReturns) {
-    out += "The file's lines end in a carriage return alone, not in a Unix line feed; they "
-           "were read as lines all the same.\n";
+    out +=
+        "The file's lines end in a carriage return alone, not in a Unix line feed; they "
+        "were read as lines all the same.\n";
   }
   for (const std::string& note : report.notes) out += note + '\n';
   return out;

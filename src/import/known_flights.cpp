@@ -16,8 +16,8 @@ void AddHundredths(std::string& key, double hours) {
 }
 
 std::string KeyOf(const CAerodexEntry& e) {
-  std::string key = std::to_string(e.year) + '/' + std::to_string(e.month) + '/' +
-                    std::to_string(e.day) + '|';
+  std::string key =
+      std::to_string(e.year) + '/' + std::to_string(e.month) + '/' + std::to_string(e.day) + '|';
   for (const std::string* text : {&e.nNumber, &e.departure, &e.arrival}) {
     key += std::to_string(text->size()) + ':' + *text + '|';
   }

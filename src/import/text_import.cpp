@@ -110,8 +110,8 @@ class CMissingTally {
 };
 
 // Reads records up to the end of the file or a stop, appending each.
-void ReadRecords(CDataReader& reader, CAerodexDoc& doc, CInteractionPort& port,
-                 CImportNotes& notes, CImportReport& report) {
+void ReadRecords(CDataReader& reader, CAerodexDoc& doc, CInteractionPort& port, CImportNotes& notes,
+                 CImportReport& report) {
   const CKnownFlights known(doc);
   CMissingTally missing;
   for (;;) {

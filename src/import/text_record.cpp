@@ -100,8 +100,8 @@ std::string NoCaretsMessage(const std::string& line) {
 }
 
 std::string NumberDataMessage(const std::string& line, int expected) {
-  return "Aerodex: Entry number data suspect<" + line + ">! Expected " +
-         std::to_string(expected) + (expected == 1 ? " number." : " numbers.");
+  return "Aerodex: Entry number data suspect<" + line + ">! Expected " + std::to_string(expected) +
+         (expected == 1 ? " number." : " numbers.");
 }
 
 std::string StoredNNumber(const std::string& text) {

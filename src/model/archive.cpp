@@ -65,8 +65,8 @@ std::uint32_t CArchiveReader::ReadLength() {
 std::string CArchiveReader::ReadString() {
   const std::size_t start = pos_;
   std::uint32_t length = ReadLength();
-  const bool wide = !failed_ && pos_ == start + 3 && bytes_[start + 1] == 0xFE &&
-                    bytes_[start + 2] == 0xFF;
+  const bool wide =
+      !failed_ && pos_ == start + 3 && bytes_[start + 1] == 0xFE && bytes_[start + 2] == 0xFF;
   if (wide) length = ReadLength();
   const std::size_t byteCount = wide ? std::size_t{length} * 2 : length;
   const std::uint8_t* p = nullptr;

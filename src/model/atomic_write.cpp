@@ -110,7 +110,8 @@ void RemoveStaleTemporaries(const std::string& target) {
 
 FileResult CheckReplaceable(const std::string& target) {
   struct stat info {};
-  if (::stat(target.c_str(), &info) != 0) return errno == ENOENT ? FileResult{} : FileResult::FromErrno();
+  if (::stat(target.c_str(), &info) != 0)
+    return errno == ENOENT ? FileResult{} : FileResult::FromErrno();
   if (!S_ISREG(info.st_mode)) return FileResult::Failure("It is not a regular file.");
   // A log marked read-only is the user's word, even where the system would let
   // the owner (or root) replace it.

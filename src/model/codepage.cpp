@@ -33,8 +33,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // Decodes one UTF-8 sequence at pos; a malformed one yields U+FFFD and one byte.
 char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(s[pos]);
-  int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                                 : (lead >> 3) == 0x1E ? 3 : -1;
+  int extra = lead < 0x80           ? 0
+              : (lead >> 5) == 0x6  ? 1
+              : (lead >> 4) == 0xE  ? 2
+              : (lead >> 3) == 0x1E ? 3
+                                    : -1;
   if (extra < 0 || pos + extra >= s.size() + (extra == 0 ? 1 : 0)) {
     ++pos;
     return extra == 0 ? lead : 0xFFFD;

@@ -167,9 +167,7 @@ void CAerodexDoc::AddListener(CDocumentListener* listener) {
   }
 }
 
-void CAerodexDoc::RemoveListener(CDocumentListener* listener) {
-  std::erase(listeners_, listener);
-}
+void CAerodexDoc::RemoveListener(CDocumentListener* listener) { std::erase(listeners_, listener); }
 
 void CAerodexDoc::Announce() const {
   // A copy, so that a listener may remove itself while being told.

@@ -1,13 +1,13 @@
 #include "model/file_paths.h"
 
-#include <climits>
-#include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 namespace aerodex {
 
@@ -66,7 +66,8 @@ std::string FitName(const std::string& prefix, const std::string& base, const st
   const std::size_t fixed = prefix.size() + mark.size() + suffix.size();
   std::size_t keep = maxBytes > fixed ? maxBytes - fixed : 0;
   // Never end inside a UTF-8 sequence: file managers show such names badly.
-  while (keep > 0 && keep < base.size() && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) {
+  while (keep > 0 && keep < base.size() &&
+         (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) {
     --keep;
   }
   return prefix + base.substr(0, keep) + mark + suffix;

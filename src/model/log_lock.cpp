@@ -149,7 +149,8 @@ CLogLock::Outcome CLogLock::Attempt() {
 bool CLogLock::PlaceOwnLock(const std::string& text) {
   if (::link(ownTemp_.c_str(), lockPath_.c_str()) == 0) return true;
   if (errno == EEXIST) return false;
-  const int fd = ::open(lockPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  const int fd =
+      ::open(lockPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   ::flock(fd, LOCK_EX | LOCK_NB);
   WriteAll(DefaultFileLayer(), fd, text);

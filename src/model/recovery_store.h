@@ -20,9 +20,9 @@ namespace aerodex {
 struct RecoverySnapshot {
   std::string bytesPath;  // the snapshot: an ordinary .adx file
   std::string infoPath;
-  std::string logPath;    // empty for an untitled log
-  FileStamp base;         // the log's file when the unsaved work began
-  std::time_t time = 0;   // when the snapshot was written
+  std::string logPath;   // empty for an untitled log
+  FileStamp base;        // the log's file when the unsaved work began
+  std::time_t time = 0;  // when the snapshot was written
   long timeNanoseconds = 0;
 };
 

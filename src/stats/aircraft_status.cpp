@@ -45,13 +45,15 @@ TboEstimate EstimateTbo(const FlightHistory& history, double hoursToTbo, MonthIn
   TboEstimate estimate;
   const MonthIndex months = today - MonthIndexOf(history.oldest->year, history.oldest->month);
   if (months == 0) {
-    estimate.missing = "The first flight in this aircraft is logged this month; "
-                       "TBO can be estimated from next month on.";
+    estimate.missing =
+        "The first flight in this aircraft is logged this month; "
+        "TBO can be estimated from next month on.";
     return estimate;
   }
   if (months < 0) {
-    estimate.missing = "The first flight in this aircraft is dated after this month; "
-                       "TBO cannot be estimated.";
+    estimate.missing =
+        "The first flight in this aircraft is dated after this month; "
+        "TBO cannot be estimated.";
     return estimate;
   }
   estimate.rate = history.hoursFlown / static_cast<double>(months);
@@ -61,8 +63,9 @@ TboEstimate EstimateTbo(const FlightHistory& history, double hoursToTbo, MonthIn
   }
   estimate.months = hoursToTbo / estimate.rate;
   if (!std::isfinite(estimate.rate) || !std::isfinite(estimate.months)) {
-    estimate.missing = "The tachometer readings logged in this aircraft give no usable rate; "
-                       "TBO cannot be estimated.";
+    estimate.missing =
+        "The tachometer readings logged in this aircraft give no usable rate; "
+        "TBO cannot be estimated.";
   }
   return estimate;
 }
@@ -79,8 +82,8 @@ std::string AnnualDueLine(const CAirplane& airplane) {
     return "No date of the last annual inspection is recorded for this aircraft.";
   }
   return "The annual inspection falls due in " +
-         MonthName(MonthIndexOf(std::int64_t{airplane.lastAnnualYear} + 1,
-                                airplane.lastAnnualMonth)) +
+         MonthName(
+             MonthIndexOf(std::int64_t{airplane.lastAnnualYear} + 1, airplane.lastAnnualMonth)) +
          ".";
 }
 
@@ -99,14 +102,16 @@ std::string TboDueLine(const CAirplane& airplane, const TboEstimate& estimate, d
 
 std::string CurrentTachLine(const CAerodexEntry& newest) {
   if (newest.startTach == 0 && newest.endTach == 0) {
-    return Format("The newest flight in this aircraft, %d/%d/%d, has no tachometer readings, so "
-                  "the current reading is 0.0.",
-                  newest.month, newest.day, newest.year);
+    return Format(
+        "The newest flight in this aircraft, %d/%d/%d, has no tachometer readings, so "
+        "the current reading is 0.0.",
+        newest.month, newest.day, newest.year);
   }
-  return Format("The current tachometer reading, %.1f, is the ending reading of the newest "
-                "flight in this aircraft, %d/%d/%d (%s to %s).",
-                newest.endTach, newest.month, newest.day, newest.year, newest.departure.c_str(),
-                newest.arrival.c_str());
+  return Format(
+      "The current tachometer reading, %.1f, is the ending reading of the newest "
+      "flight in this aircraft, %d/%d/%d (%s to %s).",
+      newest.endTach, newest.month, newest.day, newest.year, newest.departure.c_str(),
+      newest.arrival.c_str());
 }
 
 std::vector<std::string> ContinuityLines(const CAerodexDoc& doc, const CAirplane& airplane) {
@@ -115,8 +120,9 @@ std::vector<std::string> ContinuityLines(const CAerodexDoc& doc, const CAirplane
     lines.push_back(TachBreakText(doc, found));
   }
   if (lines.empty()) {
-    lines.push_back("Tachometer continuity: every flight with readings starts within 0.1 of "
-                    "the ending reading of the flight before it.");
+    lines.push_back(
+        "Tachometer continuity: every flight with readings starts within 0.1 of "
+        "the ending reading of the flight before it.");
   }
   return lines;
 }
@@ -133,8 +139,9 @@ CAircraftStatsDlg ComputeAircraftStatus(const CAerodexDoc& doc, const CAirplane&
   const FlightHistory history = HistoryOf(doc, airplane);
   if (!history.newest) {
     // Without a flight there is no current tachometer reading to work from.
-    report.oilChange = "No flight is logged in this aircraft, so its tach hours since the last "
-                       "oil change are unknown.";
+    report.oilChange =
+        "No flight is logged in this aircraft, so its tach hours since the last "
+        "oil change are unknown.";
     report.tboHours = "No flight is logged in this aircraft, so its hours from TBO are unknown.";
     report.tboMonths = "No flight is logged in this aircraft; TBO cannot be estimated.";
     report.tboDue = "The month of TBO cannot be estimated without a flight.";

@@ -46,9 +46,9 @@ std::string MonthText(MonthIndex index) {
 }
 
 std::string MonthName(MonthIndex index) {
-  static constexpr const char* kNames[12] = {"January", "February", "March",     "April",
-                                             "May",     "June",     "July",      "August",
-                                             "September", "October", "November", "December"};
+  static constexpr const char* kNames[12] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
   const ShownDate date = EndOfMonth(index);
   return Format("%s %lld", kNames[date.month - 1], static_cast<long long>(date.year));
 }

@@ -26,7 +26,9 @@ class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
     saveAnswers.pop_front();
     return answer;
   }
-  QString ChooseOpenFile() override { return openFiles.isEmpty() ? QString() : openFiles.takeFirst(); }
+  QString ChooseOpenFile() override {
+    return openFiles.isEmpty() ? QString() : openFiles.takeFirst();
+  }
   QString ChooseSaveFile(const QString& suggested) override {
     suggestedSaveNames.append(suggested);
     return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
@@ -112,7 +114,8 @@ inline QString SampleLogPath() {
 // Pages in a PDF written by Qt: one "/Type /Page" object per page.
 inline int PdfPageCount(const QByteArray& pdf) {
   int pages = 0;
-  for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1)) {
+  for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0;
+       at = pdf.indexOf("/Type /Page", at + 1)) {
     if (pdf.mid(at + 11, 1) != "s") ++pages;
   }
   return pages;

@@ -1,10 +1,11 @@
 // The command line: how it is read, and what start-up does with it: a new
 // log, a log opened, a file that cannot be opened (the program ends), and
 // "/p" and "/pt", which print the whole log and end.
+#include "app/command_line.h"
+
 #include <QPrinter>
 #include <QTest>
 
-#include "app/command_line.h"
 #include "app/main_frame.h"
 #include "app/print_controller.h"
 #include "app_test_support.h"

@@ -188,11 +188,11 @@ void DailyViewTest::screenRowsKeepEveryFieldInsideItsColumn() {
     }
     // Text from y -100 down; the band between the row's rules.
     const int top = -110, bottom = -200;
-    QVERIFY(InkIn(image, mapping, 10, 490, bottom, top));       // the date
-    QVERIFY(!InkIn(image, mapping, 500, 550, bottom, top));     // ... ends before 560
+    QVERIFY(InkIn(image, mapping, 10, 490, bottom, top));    // the date
+    QVERIFY(!InkIn(image, mapping, 500, 550, bottom, top));  // ... ends before 560
     QVERIFY(!InkIn(image, mapping, 570, 640, bottom, top));
-    QVERIFY(InkIn(image, mapping, 8800, 8956, bottom, top));    // the Total
-    QVERIFY(!InkIn(image, mapping, 8962, 8990, bottom, top));   // ... ends before 9000
+    QVERIFY(InkIn(image, mapping, 8800, 8956, bottom, top));   // the Total
+    QVERIFY(!InkIn(image, mapping, 8962, 8990, bottom, top));  // ... ends before 9000
     QVERIFY(!InkIn(image, mapping, 9010, 9200, bottom, top));
     Keep(QPixmap::fromImage(image), QStringLiteral("row_x%1").arg(factor));
   }
@@ -228,12 +228,11 @@ void DailyViewTest::firstWindowFitsTheScreenAndLaterOnesComeBack() {
   Start({});
   CMainFrame* frame = app_->MainFrame();
   const QRect available = frame->screen()->availableGeometry();
-  QVERIFY2(available.contains(frame->frameGeometry()),
-           qPrintable(QStringLiteral("%1x%2 on %3x%4")
-                          .arg(frame->width())
-                          .arg(frame->height())
-                          .arg(available.width())
-                          .arg(available.height())));
+  QVERIFY2(available.contains(frame->frameGeometry()), qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                                                      .arg(frame->width())
+                                                                      .arg(frame->height())
+                                                                      .arg(available.width())
+                                                                      .arg(available.height())));
   frame->setGeometry(40, 50, 520, 410);
   QVERIFY(frame->close());
   QVERIFY(ReadText(dir_->filePath(QStringLiteral("aerodex.ini")))
@@ -294,8 +293,8 @@ void DailyViewTest::enterEditsTheSelectedFlight() {
   CAerodexDoc& doc = app_->Document();
   std::vector<const CAerodexEntry*> edited;
   app_->MainFrame()->Router().SetHandler(
-      ID_EDIT_ENTRY, {[&] { edited.push_back(doc.selectedEntry); },
-                      [&] { return doc.EntryCount() > 0; }});
+      ID_EDIT_ENTRY,
+      {[&] { edited.push_back(doc.selectedEntry); }, [&] { return doc.EntryCount() > 0; }});
   QTest::keyClick(&View(), Qt::Key_Up, Qt::ControlModifier);
   QTest::keyClick(&View(), Qt::Key_Return);
   QTest::keyClick(&View(), Qt::Key_Enter, Qt::KeypadModifier);

@@ -22,11 +22,11 @@
 #include "app/dialogs/pilot_dialog.h"
 #include "app/dialogs/report_dialogs.h"
 #include "dialog_samples.h"
+#include "editing/cancelling_port.h"
 #include "import/text_import.h"
 #include "model/document_file.h"
 #include "stats/currency.h"
 #include "stats/log_check.h"
-#include "editing/cancelling_port.h"
 
 using namespace aerodex;
 

@@ -61,7 +61,8 @@ QString DocumentHandlingTest::SaveSampleLog(const QString& name, int flights) {
   doc.pilot.licenseNumber = 3456789;
   doc.lastNNumber = "738CP";
   doc.AppendAircraft(MakeAirplane("738CP"));
-  for (int i = 0; i < flights; ++i) doc.AppendEntry(MakeFlight(2024, 1 + i % 12, 1 + i % 28, i, "738CP"));
+  for (int i = 0; i < flights; ++i)
+    doc.AppendEntry(MakeFlight(2024, 1 + i % 12, 1 + i % 28, i, "738CP"));
   doc.SortEntries();
   const QString path = dir_->filePath(name);
   if (!SaveDocumentFile(doc, path.toStdString()).ok) return {};

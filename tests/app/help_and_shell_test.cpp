@@ -55,8 +55,9 @@ void HelpAndShellTest::f1OpensTheGuide() {
   QVERIFY(help);
   QVERIFY(help->isVisible());
   const QString guide = help->Browser()->toPlainText();
-  for (const char* topic : {"Keeping the log", "Reading the log", "currency check", "Aircraft maintenance",
-                            "Importing the old Unix log", "Files, saving"}) {
+  for (const char* topic :
+       {"Keeping the log", "Reading the log", "currency check", "Aircraft maintenance",
+        "Importing the old Unix log", "Files, saving"}) {
     QVERIFY2(guide.contains(QString::fromLatin1(topic)), topic);
   }
   help->close();
@@ -121,7 +122,8 @@ void HelpAndShellTest::indicatorsShowTheLocks() {
 }
 
 void HelpAndShellTest::desktopFilesDescribeTheLogType() {
-  const QString resources = qEnvironmentVariable("AERODEX_SOURCE_DIR") + QStringLiteral("/resources/");
+  const QString resources =
+      qEnvironmentVariable("AERODEX_SOURCE_DIR") + QStringLiteral("/resources/");
   const QString desktop = ReadText(resources + QStringLiteral("aerodex.desktop"));
   QVERIFY(desktop.contains(QStringLiteral("Exec=aerodex %f")));
   QVERIFY(desktop.contains(QStringLiteral("MimeType=application/x-aerodex;")));

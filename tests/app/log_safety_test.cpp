@@ -2,12 +2,13 @@
 // aerodex-cli, changes made on disk by another program, the caption's mark
 // of unsaved work, files that cannot be saved or are not logs, and the
 // recovery of the work of a window that was killed.
-#include <QDir>
-#include <QProcess>
-#include <QTest>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
 
 #include "app/command_ids.h"
 #include "app/document_manager.h"
@@ -128,7 +129,8 @@ void LogSafetyTest::aSecondWindowIsAskedAndTheCliRefused() {
   cli.start(QStringLiteral(AERODEX_CLI_PATH), {QStringLiteral("import"), path, old});
   QVERIFY(cli.waitForFinished(10000));
   QCOMPARE(cli.exitCode(), 1);
-  QVERIFY(QString::fromLocal8Bit(cli.readAllStandardError()).contains(QStringLiteral("is in use by aerodex (")));
+  QVERIFY(QString::fromLocal8Bit(cli.readAllStandardError())
+              .contains(QStringLiteral("is in use by aerodex (")));
   QCOMPARE(ReadBytes(path), before);
 
   QTemporaryDir secondDir;
@@ -137,8 +139,10 @@ void LogSafetyTest::aSecondWindowIsAskedAndTheCliRefused() {
   QVERIFY(second->InitInstance({}));
   QVERIFY(!second->MainFrame()->Documents().OpenDocumentFile(path));
   QCOMPARE(secondDialogs.confirmations.size(), 1);
-  QVERIFY(secondDialogs.confirmations[0].startsWith(QStringLiteral("log.adx is already open in aerodex (")));
-  QVERIFY(secondDialogs.confirmations[0].contains(QStringLiteral("process %1, since ").arg(::getpid())));
+  QVERIFY(secondDialogs.confirmations[0].startsWith(
+      QStringLiteral("log.adx is already open in aerodex (")));
+  QVERIFY(secondDialogs.confirmations[0].contains(
+      QStringLiteral("process %1, since ").arg(::getpid())));
   QCOMPARE(ShownCaption(second->MainFrame()), QStringLiteral("Untitled - aerodex"));
   secondDialogs.confirmAnswers = {true};
   QVERIFY(second->MainFrame()->Documents().OpenDocumentFile(path));  // opened anyway
@@ -189,13 +193,15 @@ void LogSafetyTest::unsavableAndNonLogFilesSayWhy() {
   QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0644), 0);
   app_->Document().SetModifiedFlag(false);
   QVERIFY(!Docs().OpenDocumentFile(pipe));
-  QCOMPARE(dialogs_.messages.last(), QStringLiteral("Failed to open document. It is not a regular file."));
+  QCOMPARE(dialogs_.messages.last(),
+           QStringLiteral("Failed to open document. It is not a regular file."));
   QCOMPARE(Docs().PathName(), path);  // the open log stays
 }
 
 bool LogSafetyTest::RunCrashChild(const QString& log) {
   QProcess child;
-  child.start(QStringLiteral(AERODEX_CRASH_CHILD), {dir_->filePath(QStringLiteral("child.ini")), log});
+  child.start(QStringLiteral(AERODEX_CRASH_CHILD),
+              {dir_->filePath(QStringLiteral("child.ini")), log});
   return child.waitForFinished(30000) && child.exitStatus() == QProcess::CrashExit;
 }
 
@@ -229,7 +235,8 @@ void LogSafetyTest::declinedRecoveryIsRemoved() {
   app_ = MakeApp(*dir_, &dialogs_);
   QVERIFY(app_->InitInstance({}));
   QCOMPARE(dialogs_.confirmations.size(), 1);
-  QVERIFY(dialogs_.confirmations[0].contains(QStringLiteral("Unsaved changes to an untitled log from ")));
+  QVERIFY(dialogs_.confirmations[0].contains(
+      QStringLiteral("Unsaved changes to an untitled log from ")));
   QCOMPARE(app_->Document().EntryCount(), 0u);
   QVERIFY(CRecoveryStore().FindOrphans().empty());
   // The next start asks nothing.

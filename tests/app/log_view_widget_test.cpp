@@ -148,7 +148,8 @@ void LogViewWidgetTest::doubleClickEditsTheFlightUnderThePointer() {
   CAerodexDoc& doc = app_->Document();
   std::vector<const CAerodexEntry*> edited;
   app_->MainFrame()->Router().SetHandler(
-      ID_EDIT_ENTRY, {[&] { edited.push_back(doc.selectedEntry); }, [&] { return doc.EntryCount() > 0; }});
+      ID_EDIT_ENTRY,
+      {[&] { edited.push_back(doc.selectedEntry); }, [&] { return doc.EntryCount() > 0; }});
   View().verticalScrollBar()->setValue(0);
   Paint();
   CAerodexEntry& second = doc.Entry(1);

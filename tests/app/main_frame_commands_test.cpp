@@ -80,15 +80,25 @@ void MainFrameCommandsTest::menuTreeHasTheTextsIdsAndSeparators() {
   const QList<QAction*> top = frame_->menuBar()->actions();
   QStringList titles;
   for (QAction* action : top) titles.append(action->text());
-  QCOMPARE(titles, (QStringList{"&File", "&Aerodex", "&Aircraft", "&Statistics", "&View", "&Help"}));
+  QCOMPARE(titles,
+           (QStringList{"&File", "&Aerodex", "&Aircraft", "&Statistics", "&View", "&Help"}));
 
   const QList<MenuLine> file = Lines(top[0]->menu());
-  const QList<MenuLine> expectedFile = {
-      {"&New Aerodex\tCtrl+N", 57600}, {"&Open Aerodex...\tCtrl+O", 57601},
-      {"&Save Aerodex\tCtrl+S", 57603}, {"Save Aerodex &As...", 57604}, {"", 0},
-      {"&Edit Pilot Info", 32771}, {"Import from Unix...", 32786}, {"", 0},
-      {"&Print...\tCtrl+P", 57607}, {"Print Pre&view", 57609}, {"P&rint Setup...", 57606},
-      {"", 0}, {"Recent File", 57616}, {"", 0}, {"E&xit", 57665}};
+  const QList<MenuLine> expectedFile = {{"&New Aerodex\tCtrl+N", 57600},
+                                        {"&Open Aerodex...\tCtrl+O", 57601},
+                                        {"&Save Aerodex\tCtrl+S", 57603},
+                                        {"Save Aerodex &As...", 57604},
+                                        {"", 0},
+                                        {"&Edit Pilot Info", 32771},
+                                        {"Import from Unix...", 32786},
+                                        {"", 0},
+                                        {"&Print...\tCtrl+P", 57607},
+                                        {"Print Pre&view", 57609},
+                                        {"P&rint Setup...", 57606},
+                                        {"", 0},
+                                        {"Recent File", 57616},
+                                        {"", 0},
+                                        {"E&xit", 57665}};
   QCOMPARE(file.size(), expectedFile.size());
   for (int i = 0; i < file.size(); ++i) {
     QCOMPARE(file[i].text, expectedFile[i].text);
@@ -98,7 +108,7 @@ void MainFrameCommandsTest::menuTreeHasTheTextsIdsAndSeparators() {
 
   const QList<MenuLine> aerodexMenu = Lines(top[1]->menu());
   QCOMPARE(aerodexMenu.size(), 6);  // then a separator and Go to Date
-  QCOMPARE(aerodexMenu[0].id, 0);  // the pop-up begins with a separator
+  QCOMPARE(aerodexMenu[0].id, 0);   // the pop-up begins with a separator
   QCOMPARE(aerodexMenu[1].text, QStringLiteral("&New Entry\tCtrl+L"));
   QCOMPARE(aerodexMenu[3].text, QStringLiteral("&Delete Entry\tCtrl+X"));
   QCOMPARE(aerodexMenu[3].id, 32780);
@@ -156,10 +166,10 @@ void MainFrameCommandsTest::toolBarHasFifteenButtonsInOrder() {
   }
   QCOMPARE(ids, (QList<int>{57603, 57607, 32802, 32801, 32771, 32774, 32775, 32776, 32778, 32779,
                             32780, 32787, 32806, 57664, 57669}));
-  QCOMPARE(tips, (QStringList{"Save", "Print", "Zoom in", "Zoom out", "Change Pilot Data",
-                              "New aircraft", "Edit aircraft", "Delete aircraft", "New entry",
-                              "Edit entry", "Delete entry", "Check Currency", "Aircraft Status",
-                              "About", "Help"}));
+  QCOMPARE(tips,
+           (QStringList{"Save", "Print", "Zoom in", "Zoom out", "Change Pilot Data", "New aircraft",
+                        "Edit aircraft", "Delete aircraft", "New entry", "Edit entry",
+                        "Delete entry", "Check Currency", "Aircraft Status", "About", "Help"}));
   QCOMPARE(frame_->ToolBar()->iconSize(), QSize(32, 32));
   for (QAction* action : buttons) QVERIFY(!action->whatsThis().isEmpty());
 }
@@ -231,8 +241,8 @@ void MainFrameCommandsTest::alwaysDisabledCommandsAndDeadKeys() {
 void MainFrameCommandsTest::disabledCommandNeverRunsFromKeyMenuOrButton() {
   CCommandRouter& router = frame_->Router();
   int runs = 0;
-  router.SetHandler(ID_DELETE_ENTRY, {[&runs] { ++runs; },
-                                      [this] { return app_->Document().EntryCount() > 0; }});
+  router.SetHandler(ID_DELETE_ENTRY,
+                    {[&runs] { ++runs; }, [this] { return app_->Document().EntryCount() > 0; }});
   QTest::keyClick(frame_, Qt::Key_X, Qt::ControlModifier);
   router.Action(ID_DELETE_ENTRY)->trigger();
   auto* button = qobject_cast<QToolButton*>(

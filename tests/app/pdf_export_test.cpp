@@ -208,9 +208,9 @@ void PdfExportTest::cliWritesThePrintedLog() {
   QVERIFY(SaveDocumentFile(log.doc, logPath.toStdString()).ok);
   const QString pdfPath = dir.filePath("annual.pdf");
   QString err;
-  QCOMPARE(RunCli({"pdf", logPath, pdfPath, "--view", "annual", "--now", "2024-05-01 12:00:00"},
-                  &err),
-           0);
+  QCOMPARE(
+      RunCli({"pdf", logPath, pdfPath, "--view", "annual", "--now", "2024-05-01 12:00:00"}, &err),
+      0);
   QFile pdf(pdfPath);
   QVERIFY(pdf.open(QIODevice::ReadOnly));
   QCOMPARE(PdfPageCount(pdf.readAll()), 2);

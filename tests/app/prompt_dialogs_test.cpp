@@ -1,6 +1,8 @@
 // The error prompt and the confirmation prompt, driven as a user drives
 // them: their titles and buttons, the message that wraps, Enter, Escape and
 // the buttons' results, and the port through which the document shows them.
+#include "app/dialogs/prompt_dialogs.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +11,6 @@
 #include <functional>
 
 #include "app/app_port.h"
-#include "app/dialogs/prompt_dialogs.h"
 
 using namespace aerodex;
 
@@ -91,7 +92,8 @@ void PromptDialogsTest::errorPromptClosesOnEscape() {
 void PromptDialogsTest::confirmationOffersConfirmThenCancel() {
   SeenPrompt seen;
   WhenPromptOpens(seen, [](QWidget* prompt) { Press(prompt, QStringLiteral("Confirm")); });
-  QVERIFY(AskConfirmationPrompt(nullptr, QStringLiteral("Are you sure you want to delete 12345 from the database ?")));
+  QVERIFY(AskConfirmationPrompt(
+      nullptr, QStringLiteral("Are you sure you want to delete 12345 from the database ?")));
   QCOMPARE(seen.title, QStringLiteral("Please Confirm"));
   QCOMPARE(seen.buttons, (QStringList{"Confirm", "Cancel"}));
   QVERIFY(!seen.hasCloseBox);
@@ -108,7 +110,8 @@ void PromptDialogsTest::confirmationEscapeAndEnterCancel() {
   // Enter alone never confirms a deletion.
   SeenPrompt entered;
   WhenPromptOpens(entered, [](QWidget* prompt) {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : prompt, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : prompt,
+                    Qt::Key_Return);
   });
   QVERIFY(!AskConfirmationPrompt(nullptr, QStringLiteral("Deletion cannot be undone...")));
   QCOMPARE(entered.defaultButton, QStringLiteral("Cancel"));

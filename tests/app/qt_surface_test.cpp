@@ -1,5 +1,7 @@
 // The Qt drawing surface: fonts, where text and lines land on the device,
 // the y flip, the pens and the skipping of work outside the clip.
+#include "app/surface/qt_surface.h"
+
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -12,7 +14,6 @@
 #include <vector>
 
 #include "app/surface/qt_fonts.h"
-#include "app/surface/qt_surface.h"
 #include "app/surface/surface_mapping.h"
 #include "model/document.h"
 
@@ -92,13 +93,23 @@ class CountingDevice final : public QPaintDevice {
  protected:
   int metric(PaintDeviceMetric metric) const override {
     switch (metric) {
-      case PdmWidth: return 1000;
-      case PdmHeight: return 1000;
-      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
-      case PdmDevicePixelRatio: return 1;
-      case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
-      case PdmDepth: return 32;
-      default: return 1000;
+      case PdmWidth:
+        return 1000;
+      case PdmHeight:
+        return 1000;
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY:
+        return 96;
+      case PdmDevicePixelRatio:
+        return 1;
+      case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
+      case PdmDepth:
+        return 32;
+      default:
+        return 1000;
     }
   }
 };
@@ -286,7 +297,7 @@ void QtSurfaceTest::operationsOutsideTheClipAreSkipped() {
   surface.SetBackgroundMode(BackgroundMode::kTransparent);
   // Outside: beside, above and below; a row's text and rules far away.
   surface.TextOut(0, -1200, "left of the clip");  // 16 × 60 ends at 960
-  surface.TextOut(1200, -800, "above");            // cell ends 113 units lower
+  surface.TextOut(1200, -800, "above");           // cell ends 113 units lower
   surface.TextOut(1200, -1600, "below");
   surface.MoveTo(0, -5000);
   surface.LineTo(9500, -5000);

@@ -67,8 +67,9 @@ void RecentFilesTest::displayNamesFitInThirtyCharacters() {
   const QString elsewhere = QStringLiteral("/somewhere/else");
   QCOMPARE(CRecentFileList::DisplayName(QStringLiteral("/home/pilot/log.adx"), elsewhere),
            QStringLiteral("/home/pilot/log.adx"));
-  QCOMPARE(CRecentFileList::DisplayName(QStringLiteral("/home/pilot/logs/2024/flights.adx"), elsewhere),
-           QStringLiteral("/home/.../2024/flights.adx"));
+  QCOMPARE(
+      CRecentFileList::DisplayName(QStringLiteral("/home/pilot/logs/2024/flights.adx"), elsewhere),
+      QStringLiteral("/home/.../2024/flights.adx"));
   QCOMPARE(CRecentFileList::DisplayName(QStringLiteral("/home/pilot/logs/flights.adx"),
                                         QStringLiteral("/home/pilot/logs")),
            QStringLiteral("flights.adx"));
@@ -93,12 +94,14 @@ void RecentFilesTest::settingsFileIsPlainIniInTheConfigFolder() {
     settings.Sync();
   }
   const QString ini = ReadText(config.filePath(QStringLiteral("aerodex.ini")));
-  QVERIFY2(ini.contains(QStringLiteral("[Recent File List]\nFile1=/logs/new.adx\nFile2=/logs/old log.adx\n")),
+  QVERIFY2(ini.contains(QStringLiteral(
+               "[Recent File List]\nFile1=/logs/new.adx\nFile2=/logs/old log.adx\n")),
            qPrintable(ini));
   QVERIFY(ini.contains(QStringLiteral("[Settings]\nPreviewPages=2\n")));
   QVERIFY(!ini.contains(QStringLiteral("File3")));
   CAppSettings reread;
-  QCOMPARE(reread.LoadRecentFiles(kRecentFileCount), (QStringList{"/logs/new.adx", "/logs/old log.adx"}));
+  QCOMPARE(reread.LoadRecentFiles(kRecentFileCount),
+           (QStringList{"/logs/new.adx", "/logs/old log.adx"}));
   QCOMPARE(reread.PreviewPages(), 2);
   qunsetenv("XDG_CONFIG_HOME");
 }
@@ -163,7 +166,8 @@ void RecentFilesTest::startUpSkipsAMissingLogSilently() {
   QCOMPARE(ShownCaption(app->MainFrame()), QStringLiteral("Untitled - aerodex"));
   QVERIFY(dialogs.messages.isEmpty());
   QCOMPARE(app->RecentFiles().Files(), (QStringList{gone, present}));
-  QVERIFY(ReadText(dir.filePath(QStringLiteral("aerodex.ini"))).contains(QStringLiteral("File1=") + gone));
+  QVERIFY(ReadText(dir.filePath(QStringLiteral("aerodex.ini")))
+              .contains(QStringLiteral("File1=") + gone));
 }
 
 void RecentFilesTest::recentFileThatFailsIsDropped() {

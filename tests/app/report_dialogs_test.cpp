@@ -6,10 +6,10 @@
 
 #include <QClipboard>
 #include <QDateEdit>
-#include <QGuiApplication>
 #include <QGroupBox>
-#include <QListWidget>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>

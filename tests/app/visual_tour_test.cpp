@@ -16,11 +16,11 @@
 #include <QToolBar>
 
 #include "app/about_dialog.h"
-#include "app/dialogs/prompt_dialogs.h"
-#include "app/help_window.h"
 #include "app/aerodex_app.h"
 #include "app/aerodex_view.h"
 #include "app/command_ids.h"
+#include "app/dialogs/prompt_dialogs.h"
+#include "app/help_window.h"
 #include "app/main_frame.h"
 #include "app/print_controller.h"
 #include "app_test_support.h"

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "aerodex_version.h"
-#include "support/cli_runner.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
+#include "support/cli_runner.h"
 #include "support/log_builders.h"
 
 namespace fs = std::filesystem;
@@ -76,7 +76,8 @@ TEST_F(CliTest, ResaveWritesTheLogSortedAndRoundTripsASortedFile) {
 TEST_F(CliTest, CsvHasAHeaderAndQuotesAsRfc4180) {
   const CliRun run = RunCli({"csv", log});
   ASSERT_EQ(run.status, 0);
-  EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")).substr(0, 33), "nNumber,startTach,endTach,day,mon");
+  EXPECT_EQ(run.out.substr(0, run.out.find("\r\n")).substr(0, 33),
+            "nNumber,startTach,endTach,day,mon");
   EXPECT_NE(run.out.find("\"Crosswind, gusts 25\nline two, \"\"quoted\"\"\""), std::string::npos);
   const std::string file = (dir / "out.csv").string();
   ASSERT_EQ(RunCli({"csv", log, file}).status, 0);

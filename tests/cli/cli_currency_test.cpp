@@ -111,8 +111,7 @@ TEST_F(CliCurrencyTest, ExplainAndJsonGiveTheLinesWithTheirWorking) {
   EXPECT_NE(json.out.find("\"night\": \"May carry passengers at night until  7/30/2000\"\n},\n"
                           "\"working\": [\n  {\"heading\": \"Medical Currency\", \"lines\": [\n"),
             std::string::npos);
-  EXPECT_NE(json.out.find("\"  5/1/2000 N12345: 3 night landings (3 in all)\""),
-            std::string::npos);
+  EXPECT_NE(json.out.find("\"  5/1/2000 N12345: 3 night landings (3 in all)\""), std::string::npos);
   EXPECT_EQ(RunCli({"currency", path, "--json", "--explain"}).status, 2);
 }
 

@@ -67,7 +67,8 @@ TEST_F(CliImportTest, StartsANewLogWhenNoneExists) {
   EXPECT_EQ(run.err.substr(0, run.err.find("Records read")),
             "N1234X: not in aircraft database. Confirm to create, Cancel to edit later.\n"
             "N77Z: not in aircraft database. Confirm to create, Cancel to edit later.\n"
-            "Import of " + old + "\n");
+            "Import of " +
+                old + "\n");
   const auto doc = Load(log);
   EXPECT_EQ(doc->AircraftCount(), 0u);
   ASSERT_EQ(doc->EntryCount(), 2u);

@@ -11,8 +11,8 @@
 #include <thread>
 #include <utility>
 
-#include "model/document_file.h"
 #include "model/document_archive.h"
+#include "model/document_file.h"
 #include "model/log_lock.h"
 #include "support/child_process.h"
 #include "support/cli_runner.h"
@@ -97,7 +97,8 @@ TEST_F(CliSafetyTest, AKilledSaveLeavesTheOldOrTheNewLogAndNoLitter) {
   std::mt19937 dice(12345);
   int killedMidway = 0;
   for (int kill = 0; kill < 50; ++kill) {
-    const pid_t child = StartProcess(kCli, {"resave", dir / ("v" + std::to_string(kill % 2) + ".adx"), log});
+    const pid_t child =
+        StartProcess(kCli, {"resave", dir / ("v" + std::to_string(kill % 2) + ".adx"), log});
     std::this_thread::sleep_for(std::chrono::microseconds(dice() % 60000));
     ::kill(child, SIGKILL);
     killedMidway += WaitForProcess(child) == 128 + SIGKILL ? 1 : 0;
@@ -131,15 +132,15 @@ TEST_F(CliSafetyTest, ALockedLogIsRefusedAStaleLockTakenOver) {
     // Reading needs no lock.
     EXPECT_EQ(RunCli({"dump", log}).status, 0);
   }
-  Spit(aerodex::CLogLock::LockPathFor(log),
-       "aerodex lock\nuser=pilot\nhost=elsewhere-gone\npid=" + std::to_string(EndedProcessId()) +
-           "\nsince=1\n");
+  Spit(aerodex::CLogLock::LockPathFor(log), "aerodex lock\nuser=pilot\nhost=elsewhere-gone\npid=" +
+                                                std::to_string(EndedProcessId()) + "\nsince=1\n");
   EXPECT_EQ(RunCli({"import", log, dir / "old.aerodex"}).status, 0);
   EXPECT_EQ(FlightsIn(log, 1996), 3);
 }
 
 TEST_F(CliSafetyTest, KeptVersionsAreListedAndRestoredByteForByte) {
-  for (std::uint32_t seed = 1; seed <= 3; ++seed) Spit(dir / ("s" + std::to_string(seed)), LargeLog(5 * seed, seed));
+  for (std::uint32_t seed = 1; seed <= 3; ++seed)
+    Spit(dir / ("s" + std::to_string(seed)), LargeLog(5 * seed, seed));
   for (std::uint32_t seed = 1; seed <= 3; ++seed) {
     ASSERT_EQ(RunCli({"resave", dir / ("s" + std::to_string(seed)), log}).status, 0);
   }

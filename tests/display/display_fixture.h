@@ -18,9 +18,7 @@
 
 class DisplayTest : public ::testing::Test {
  protected:
-  DisplayTest() {
-    doc.OnNewDocument();
-  }
+  DisplayTest() { doc.OnNewDocument(); }
 
   // A one-hour local flight with nothing optional filled in.
   static std::unique_ptr<CAerodexEntry> Flight(int year, int month, int day,

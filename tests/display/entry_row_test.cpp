@@ -36,12 +36,11 @@ TEST_F(EntryRowTest, OneLineFlightRowShowsEveryColumnIn200Units) {
   e.dayHours = 1.2, e.nightHours = 0.5, e.dayCrossCountry = 0.7;
   e.actualInstrument = 0.3, e.simulatedInstrument = 0.4, e.picHours = 1.7;
   e.startTach = 1234.5, e.endTach = 1236.0, e.tachTime = 9.9;
-  const Row expected = {{10, "07-04-1998"},  {600, " 12345"},    {1150, "KSJC-V25-KMRY"},
-                        {2200, "Practice approaches"},            {4230, "   3"},
-                        {4500, "   3"},        {4720, "    1.7"},  {5420, "    0.7"},
-                        {5770, "    1.2"},     {6120, "    0.5"},  {6470, "    0.3"},
-                        {6820, "    0.4"},     {7520, "    1.7"},  {8220, "   1.5"},
-                        {8620, "    1.7"},     {9020, "     162"}};
+  const Row expected = {
+      {10, "07-04-1998"}, {600, " 12345"},   {1150, "KSJC-V25-KMRY"}, {2200, "Practice approaches"},
+      {4230, "   3"},     {4500, "   3"},    {4720, "    1.7"},       {5420, "    0.7"},
+      {5770, "    1.2"},  {6120, "    0.5"}, {6470, "    0.3"},       {6820, "    0.4"},
+      {7520, "    1.7"},  {8220, "   1.5"},  {8620, "    1.7"},       {9020, "     162"}};
   EXPECT_EQ(DrawRow(e, screen), expected);
   EXPECT_EQ(lowerRule, -1400);
   EXPECT_EQ(e.rowTop, -1200);
@@ -61,8 +60,11 @@ TEST_F(EntryRowTest, ColumnConditionsAtTheirEdges) {
   e.dayHours = 0;
   e.dayCrossCountry = 0.05, e.nightCrossCountry = 0.05;  // 0.1 is not shown
   Row row = DrawRow(e, screen);
-  EXPECT_EQ(row, (Row{{10, "12-31-2001"}, {600, "  --  "}, {1150, "KSJC-KSJC"},
-                      {2200, "Local"}, {4500, "   0"}}));
+  EXPECT_EQ(row, (Row{{10, "12-31-2001"},
+                      {600, "  --  "},
+                      {1150, "KSJC-KSJC"},
+                      {2200, "Local"},
+                      {4500, "   0"}}));
   screen.Clear();
   e.dayCrossCountry = 0.2, e.nightCrossCountry = 0;
   e.dayHours = -0.5;  // negative values are drawn
@@ -110,10 +112,16 @@ TEST_F(EntryRowTest, TotalsRowWithoutNNumberShowsTheCarriedSumsAsThePlaceholder)
   totals.multiEngineHours = 2.25;  // printf rounds the exact tie to even
   totals.cost = 1234.5;
   aerodex::DrawEntryRowAs(doc, screen, -1250, totals, doc.placeholderAircraft);
-  EXPECT_EQ(RowTexts(screen, -1250),
-            (Row{{10, "03-05-2024"}, {600, "  --  "}, {1150, "-"}, {2200, ""}, {4500, "   5"},
-                 {4720, "   10.5"}, {5070, "    2.2"}, {5770, "   12.5"}, {8620, "   12.5"},
-                 {9020, "    1234"}}));
+  EXPECT_EQ(RowTexts(screen, -1250), (Row{{10, "03-05-2024"},
+                                          {600, "  --  "},
+                                          {1150, "-"},
+                                          {2200, ""},
+                                          {4500, "   5"},
+                                          {4720, "   10.5"},
+                                          {5070, "    2.2"},
+                                          {5770, "   12.5"},
+                                          {8620, "   12.5"},
+                                          {9020, "    1234"}}));
 }
 
 TEST_F(EntryRowTest, WrappedRouteGrowsTheRowAndTheHighlightCoversBothLines) {

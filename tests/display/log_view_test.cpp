@@ -70,7 +70,7 @@ TEST_F(LogViewTest, FlightRowBreaksWhenItsLowerRuleReaches500AboveThePageBottom)
   y = -7850;  // lower rule -8000: opens page 2
   EXPECT_EQ(view.PlaceEntryRow(screen, host, e, y, 0), -8500);
   EXPECT_TRUE(screen.HasLine(0, -8500, 9500, -8500));  // the new page's heading
-  EXPECT_EQ(e.rowTop, -9740);                           // on the heading's bottom rule
+  EXPECT_EQ(e.rowTop, -9740);                          // on the heading's bottom rule
   EXPECT_EQ(y, -9940);
   EXPECT_EQ(doc.logHeight, 17000);
   EXPECT_EQ(host.LastScrollSize(), (RecordingHost::Size{22000, 17000}));
@@ -120,8 +120,8 @@ TEST_F(LogViewTest, NightSubtotalStands300BelowTheTotalsUpperRule) {
                                                {2200, ""},
                                                {4500, "   2"},
                                                {5420, "    1.5"}}));
-  EXPECT_EQ(Labels(), (std::vector<std::pair<std::string, int>>{
-                          {"Grand Total", -1625}, {"Night Subtotal", -1875}}));
+  EXPECT_EQ(Labels(), (std::vector<std::pair<std::string, int>>{{"Grand Total", -1625},
+                                                                {"Night Subtotal", -1875}}));
   EXPECT_TRUE(screen.HasLine(10, -1850, 9500, -1850));  // 50 below the totals' lower rule
   EXPECT_EQ(view.showNightSubtotals, 1);
 }

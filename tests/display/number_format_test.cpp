@@ -30,12 +30,47 @@ void ExpectLikePrintf(double value) {
 }  // namespace
 
 TEST(NumberFormat, HoursAndCostRoundExactlyAsPrintfDoes) {
-  const std::vector<double> values = {
-      0.0, -0.0, 0.04, -0.04, 0.05, 0.15, 0.25, 0.35, 0.45, 2.25, 2.5, 3.5, -2.5, 0.5, 1.5,
-      1234.5, 162.35, 0.95, 9.95, 99.95, 999.95, 0.1 + 0.2, 1e14 + 0.5, 1e14 + 0.25,
-      281474976710655.5, 281474976710656.5, 2814749767106.55, 1e15, 1e300, -1e300, DBL_MAX,
-      DBL_MIN, 5e-324, std::nextafter(0.25, 1.0), std::nextafter(0.25, 0.0),
-      std::nextafter(2.5, 3.0), std::nextafter(2.5, 2.0), INFINITY, -INFINITY, NAN, -NAN};
+  const std::vector<double> values = {0.0,
+                                      -0.0,
+                                      0.04,
+                                      -0.04,
+                                      0.05,
+                                      0.15,
+                                      0.25,
+                                      0.35,
+                                      0.45,
+                                      2.25,
+                                      2.5,
+                                      3.5,
+                                      -2.5,
+                                      0.5,
+                                      1.5,
+                                      1234.5,
+                                      162.35,
+                                      0.95,
+                                      9.95,
+                                      99.95,
+                                      999.95,
+                                      0.1 + 0.2,
+                                      1e14 + 0.5,
+                                      1e14 + 0.25,
+                                      281474976710655.5,
+                                      281474976710656.5,
+                                      2814749767106.55,
+                                      1e15,
+                                      1e300,
+                                      -1e300,
+                                      DBL_MAX,
+                                      DBL_MIN,
+                                      5e-324,
+                                      std::nextafter(0.25, 1.0),
+                                      std::nextafter(0.25, 0.0),
+                                      std::nextafter(2.5, 3.0),
+                                      std::nextafter(2.5, 2.0),
+                                      INFINITY,
+                                      -INFINITY,
+                                      NAN,
+                                      -NAN};
   for (const double value : values) ExpectLikePrintf(value);
   std::mt19937_64 random(42);
   for (int i = 0; i < 20000; ++i) {
@@ -46,7 +81,8 @@ TEST(NumberFormat, HoursAndCostRoundExactlyAsPrintfDoes) {
     double any;
     std::memcpy(&any, &bits, sizeof any);
     ExpectLikePrintf(any);
-    ExpectLikePrintf(std::ldexp(static_cast<double>(random() % 1000000), -static_cast<int>(random() % 40)));
+    ExpectLikePrintf(
+        std::ldexp(static_cast<double>(random() % 1000000), -static_cast<int>(random() % 40)));
   }
 }
 

@@ -35,8 +35,8 @@ TEST_F(PageHeadingTest, FrameAndRulesMakeAHeading1240UnitsTall) {
     for (const int x : {560, 1100, 2700}) EXPECT_TRUE(screen.HasLine(x, top - 1000, x, bottom));
     EXPECT_TRUE(screen.HasLine(4200, bottom, 4200, top - 1000));
     EXPECT_TRUE(screen.HasLine(4200, top - 1000, 4600, top));
-    for (const int x : {4450, 4750, 5100, 5450, 5800, 6150, 6500, 6850, 7200, 7550, 7900, 8250,
-                        8600, 9000}) {
+    for (const int x :
+         {4450, 4750, 5100, 5450, 5800, 6150, 6500, 6850, 7200, 7550, 7900, 8250, 8600, 9000}) {
       EXPECT_TRUE(screen.HasLine(x, bottom, x, top - 1210)) << x;
       EXPECT_TRUE(screen.HasLine(x, top - 1210, x + 450, top)) << x;
     }
@@ -50,18 +50,33 @@ TEST_F(PageHeadingTest, ColumnHeadingsStandAtTheirPointsInTheirFonts) {
   const CFontDesc* slanted = &doc.slantedHeadingFont;
   aerodex::DrawPageHeading(doc, screen, -8500);
   const std::vector<std::pair<std::string, const CFontDesc*>> expected = {
-      {"   Date", heading},         {"Aircraft", heading},      {"Route of Flight", heading},
-      {"Description", heading},     {"Approaches", slanted},    {"Landings", slanted},
-      {"Single Engine", slanted},   {"Multi Engine", slanted},  {"Cross Country", slanted},
-      {"Day", slanted},             {"Night", slanted},         {"Actual IMC", slanted},
-      {"Simulated IMC", slanted},   {"Simulator", slanted},     {"PIC", slanted},
-      {"Dual Instructions", slanted}, {"Tach Time", slanted},   {"Total", heading},
+      {"   Date", heading},
+      {"Aircraft", heading},
+      {"Route of Flight", heading},
+      {"Description", heading},
+      {"Approaches", slanted},
+      {"Landings", slanted},
+      {"Single Engine", slanted},
+      {"Multi Engine", slanted},
+      {"Cross Country", slanted},
+      {"Day", slanted},
+      {"Night", slanted},
+      {"Actual IMC", slanted},
+      {"Simulated IMC", slanted},
+      {"Simulator", slanted},
+      {"PIC", slanted},
+      {"Dual Instructions", slanted},
+      {"Tach Time", slanted},
+      {"Total", heading},
       {"Cost", heading}};
   EXPECT_EQ(TextsAndFonts(), expected);
   const int t = -8500;
-  for (const auto& [x, text] : std::vector<std::pair<int, std::string>>{
-           {10, "   Date"}, {600, "Aircraft"}, {1200, "Route of Flight"}, {2800, "Description"},
-           {8725, "Total"}, {9175, "Cost"}}) {
+  for (const auto& [x, text] : std::vector<std::pair<int, std::string>>{{10, "   Date"},
+                                                                        {600, "Aircraft"},
+                                                                        {1200, "Route of Flight"},
+                                                                        {2800, "Description"},
+                                                                        {8725, "Total"},
+                                                                        {9175, "Cost"}}) {
     EXPECT_EQ(screen.TextsAt(x, t - 1050), std::vector<std::string>{text}) << text;
   }
   const std::vector<int> slantedXs = {4250, 4550, 4850, 5200, 5550, 5900, 6250,

@@ -57,7 +57,8 @@ TEST(DataLine, CarriageReturnAloneEndsALineAndIsNoted) {
   std::istringstream in("a\r\nb\n");
   CDataReader reader(in);
   std::string line;
-  while (reader.ReadDataLine(line) == ReadStatus::kOk) {}
+  while (reader.ReadDataLine(line) == ReadStatus::kOk) {
+  }
   EXPECT_FALSE(reader.MetLoneCarriageReturn());
   std::istringstream lone("a\rb\n");
   CDataReader loneReader(lone);
@@ -123,8 +124,8 @@ TEST(NumberScanner, WholeNumbersAsPercentDWithoutOverflow) {
             std::vector<int>({14, 6, -1996, INT_MAX, INT_MIN, 7}));
   EXPECT_FALSE(scanner.NextInt(g));  // "abc"
   EXPECT_FALSE(scanner.OutOfRange());
-  for (const char* refused : {"2147483648", "-2147483649", "99999999999999999999", "+-3", "x",
-                              "", "   "}) {
+  for (const char* refused :
+       {"2147483648", "-2147483649", "99999999999999999999", "+-3", "x", "", "   "}) {
     int value = 42;
     CNumberScanner one(refused);
     EXPECT_FALSE(one.NextInt(value)) << refused;

@@ -28,8 +28,8 @@ const char* kHeader = "^Jane Doe^\n^12 Main St^\n1 2 3 4\n";
 std::string Record(const std::string& nNumber, const std::string& date,
                    const std::string& times = "2 0 1.2 0.0 0.0 0.0 1.3 1.2 0.0 0.0 0.0",
                    const std::string& approaches = "0 0 0 0 0 0 0") {
-  return "^" + nNumber + "^\n" + date + "\n^AAA^\n^BBB^\n^AAA BBB^\n" + times + "\n" +
-         approaches + "\n^pattern work^\n";
+  return "^" + nNumber + "^\n" + date + "\n^AAA^\n^BBB^\n^AAA BBB^\n" + times + "\n" + approaches +
+         "\n^pattern work^\n";
 }
 
 std::string File(int count, const std::string& records) {
@@ -58,17 +58,17 @@ class TextImportTest : public ::testing::Test {
 
 TEST_F(TextImportTest, EveryItemLandsInItsFieldInLogOrder) {
   doc.AppendAircraft(MakeAirplane("1234X"));
-  const std::string text = File(2, Record("N1234X", "14 6 1996",
-                                          "2 1 1.2 0.5 0.7 0.25 1.3 1.1 0.4 0.3 0.2",
-                                          "1 2 3 4 5 6 7") +
-                                       Record("1234X", "1 3 1995"));
+  const std::string text = File(
+      2,
+      Record("N1234X", "14 6 1996", "2 1 1.2 0.5 0.7 0.25 1.3 1.1 0.4 0.3 0.2", "1 2 3 4 5 6 7") +
+          Record("1234X", "1 3 1995"));
   const CImportReport result = Import(text);
   EXPECT_EQ(result.status, ImportStatus::kCompleted);
   EXPECT_EQ(result.found, 2);
   EXPECT_TRUE(port.errors.empty());
   EXPECT_TRUE(port.questions.empty());
   ASSERT_EQ(doc.EntryCount(), 2u);
-  const CAerodexEntry& e = doc.Entry(1);  // 1996 sorts after 1995
+  const CAerodexEntry& e = doc.Entry(1);        // 1996 sorts after 1995
   EXPECT_EQ(doc.selectedEntry, &doc.Entry(0));  // the record appended last
   EXPECT_EQ(e.nNumber, "1234X");
   EXPECT_EQ(std::vector<int>({e.day, e.month, e.year}), std::vector<int>({14, 6, 1996}));
@@ -87,10 +87,10 @@ TEST_F(TextImportTest, EveryItemLandsInItsFieldInLogOrder) {
   EXPECT_EQ(e.dualHours, static_cast<double>(0.4f));
   EXPECT_EQ(e.actualInstrument, static_cast<double>(0.3f));
   EXPECT_EQ(e.simulatedInstrument, static_cast<double>(0.2f));
-  EXPECT_EQ(std::vector<int>({e.ilsApproaches, e.vorApproaches, e.locApproaches, e.ndbApproaches,
-                              e.gpsApproaches, e.loranApproaches, e.radarApproaches,
-                              e.rnavApproaches}),
-            std::vector<int>({1, 2, 3, 4, 5, 6, 7, 0}));  // GPS before LORAN and RADAR
+  EXPECT_EQ(
+      std::vector<int>({e.ilsApproaches, e.vorApproaches, e.locApproaches, e.ndbApproaches,
+                        e.gpsApproaches, e.loranApproaches, e.radarApproaches, e.rnavApproaches}),
+      std::vector<int>({1, 2, 3, 4, 5, 6, 7, 0}));  // GPS before LORAN and RADAR
   EXPECT_EQ(e.flightNumber, 0);
   EXPECT_EQ(e.holdingProcedures, 0);
   EXPECT_EQ(e.startTach, 0.0);
@@ -126,8 +126,8 @@ TEST_F(TextImportTest, NNumberPrefixesAndFifteenCharacterCuts) {
   Import(File(5, Record("N1234X", "1 1 1990") + Record("1234X", "2 1 1990") +
                      Record("n1234X", "3 1 1990") + Record("NN12", "4 1 1990") +
                      Record("N" + std::string(16, '7'), "5 1 1990")));
-  EXPECT_EQ(NNumbers(), (std::vector<std::string>{"1234X", "1234X", "n1234X", "N12",
-                                                  std::string(14, '7')}));
+  EXPECT_EQ(NNumbers(),
+            (std::vector<std::string>{"1234X", "1234X", "n1234X", "N12", std::string(14, '7')}));
   port.errors.clear();
   const std::string route(600, 'r');
   Import(File(1, "^N9^\n6 1 1990\n^" + longText + "^\n^" + longText + "^\n^" + route +
@@ -152,13 +152,20 @@ TEST_F(TextImportTest, FileEndingAtEachItem) {
   const char* const integrity = "Aerodex: Aerodex integrity suspect!";
   const char* const pilotInfo = "aerodex: Error reading Pilot info!";
   const char* const timeData = "Aerodex: Aerodex time data suspect!";
-  for (const Truncation& t : std::vector<Truncation>{
-           {0, integrity, 0}, {1, pilotInfo, 0}, {2, pilotInfo, 0},
-           {3, "Aerodex: Aerodex pilot data suspect!", 0},
-           {4, "Expected 1 entries, found 0 entries!\n", 0}, {5, integrity, 0}, {6, timeData, 0},
-           {7, timeData, 0}, {8, timeData, 0}, {9, timeData, 0},
-           {10, "Aerodex: Aerodex approach data suspect!", 0}, {11, nullptr, 1},
-           {12, nullptr, 1}}) {
+  for (const Truncation& t :
+       std::vector<Truncation>{{0, integrity, 0},
+                               {1, pilotInfo, 0},
+                               {2, pilotInfo, 0},
+                               {3, "Aerodex: Aerodex pilot data suspect!", 0},
+                               {4, "Expected 1 entries, found 0 entries!\n", 0},
+                               {5, integrity, 0},
+                               {6, timeData, 0},
+                               {7, timeData, 0},
+                               {8, timeData, 0},
+                               {9, timeData, 0},
+                               {10, "Aerodex: Aerodex approach data suspect!", 0},
+                               {11, nullptr, 1},
+                               {12, nullptr, 1}}) {
     SCOPED_TRACE("lines kept: " + std::to_string(t.lines));
     CAerodexDoc fresh(&port, &clock);
     port.errors.clear();
@@ -167,8 +174,8 @@ TEST_F(TextImportTest, FileEndingAtEachItem) {
     std::istringstream in(text);
     ImportTextLog(fresh, port, in);
     EXPECT_EQ(fresh.EntryCount(), t.entries);
-    EXPECT_EQ(port.errors, t.message ? std::vector<std::string>{t.message}
-                                     : std::vector<std::string>{});
+    EXPECT_EQ(port.errors,
+              t.message ? std::vector<std::string>{t.message} : std::vector<std::string>{});
     // A record that ends after its approaches is still added, with empty remarks.
     if (t.lines == 11) {
       EXPECT_EQ(fresh.Entry(0).remarks, "");
@@ -182,8 +189,8 @@ TEST_F(TextImportTest, MissingCaretStopsTheImportAndKeepsTheLogSorted) {
   doc.SortEntries();
   std::string broken = Record("1234X", "3 3 1990");
   broken.replace(broken.find("^AAA^"), 5, "AAA^");
-  const CImportReport result = Import(File(3, Record("1234X", "2 2 2003") +
-                                                 Record("1234X", "1 1 1999") + broken));
+  const CImportReport result =
+      Import(File(3, Record("1234X", "2 2 2003") + Record("1234X", "1 1 1999") + broken));
   EXPECT_EQ(result.status, ImportStatus::kStopped);
   EXPECT_EQ(port.errors.back(), "Aerodex: Entry string integrity suspect<AAA^>!");
   ASSERT_EQ(doc.EntryCount(), 4u);  // the broken record is not added
@@ -195,7 +202,8 @@ TEST_F(TextImportTest, MissingCaretStopsTheImportAndKeepsTheLogSorted) {
   // In the header the same fault stops before anything is appended.
   port.errors.clear();
   Import("1\n^Jane^\nno carets\n1 2\n");
-  EXPECT_EQ(port.errors, std::vector<std::string>{"Aerodex: Entry string integrity suspect<no carets>!"});
+  EXPECT_EQ(port.errors,
+            std::vector<std::string>{"Aerodex: Entry string integrity suspect<no carets>!"});
   EXPECT_EQ(doc.EntryCount(), 4u);
 }
 
@@ -216,8 +224,9 @@ TEST_F(TextImportTest, NumbersThatDoNotFitStopWithAClearMessage) {
     EXPECT_EQ(port.errors, std::vector<std::string>{message});
     // The report names the line: the date is line 14, the hours 18, the approaches 19.
     EXPECT_EQ(report.stop.text, message);
-    EXPECT_EQ(report.stop.line, record.find("99999") != std::string::npos ? 14
-                                : record.find("1 2 3") != std::string::npos ? 19 : 18);
+    EXPECT_EQ(report.stop.line, record.find("99999") != std::string::npos   ? 14
+                                : record.find("1 2 3") != std::string::npos ? 19
+                                                                            : 18);
   }
   EXPECT_EQ(doc.EntryCount(), 4u);  // the good record before each bad one
   port.errors.clear();
@@ -230,10 +239,9 @@ TEST_F(TextImportTest, NumbersThatDoNotFitStopWithAClearMessage) {
 
 TEST_F(TextImportTest, ShortNumberLinesAreReadWithZerosAndAWarning) {
   // A short approaches line, text in the hours line, a date without its year.
-  const CImportReport report =
-      Import(File(3, Record("1", "14 6 1996", "2 1 1.5 0.5 0 0 1.6 2.0 0 0 0", "1 2") +
-                         Record("2", "15 6 1996", "3 0 1.5 x 9 9 9 9 9 9 9") +
-                         Record("3", "16 6")));
+  const CImportReport report = Import(
+      File(3, Record("1", "14 6 1996", "2 1 1.5 0.5 0 0 1.6 2.0 0 0 0", "1 2") +
+                  Record("2", "15 6 1996", "3 0 1.5 x 9 9 9 9 9 9 9") + Record("3", "16 6")));
   EXPECT_EQ(report.status, ImportStatus::kCompleted);
   EXPECT_TRUE(port.errors.empty());
   ASSERT_EQ(doc.EntryCount(), 3u);
@@ -248,8 +256,7 @@ TEST_F(TextImportTest, ShortNumberLinesAreReadWithZerosAndAWarning) {
   EXPECT_EQ(second.nightHours, 0.0);  // "x" and everything after it
   EXPECT_EQ(second.simulatedInstrument, 0.0);
   const CAerodexEntry& third = doc.Entry(0);
-  EXPECT_EQ(std::vector<int>({third.day, third.month, third.year}),
-            std::vector<int>({16, 6, 0}));
+  EXPECT_EQ(std::vector<int>({third.day, third.month, third.year}), std::vector<int>({16, 6, 0}));
   ASSERT_EQ(report.warnings.size(), 3u);
   EXPECT_EQ(report.warnings[0].line, 11);
   EXPECT_EQ(report.warnings[0].text, "numbers missing <1 2>: 2 of 7 read, the rest set to 0");
@@ -290,9 +297,9 @@ TEST_F(TextImportTest, ReportListsDuplicatesCreatedAndMissingAircraft) {
   EXPECT_EQ(doc.EntryCount(), 5u);  // the duplicates are added all the same
 
   // Importing the same file again makes every flight a duplicate.
-  EXPECT_EQ(Import(File(4, Record("N1234X", "14 6 1996") + Record("77Z", "14 6 1996")))
-                .duplicates.size(),
-            2u);
+  EXPECT_EQ(
+      Import(File(4, Record("N1234X", "14 6 1996") + Record("77Z", "14 6 1996"))).duplicates.size(),
+      2u);
 }
 
 TEST_F(TextImportTest, ReportText) {
@@ -387,8 +394,9 @@ TEST_F(TextImportTest, CrLfFileImportsLikeLfFile) {
 
 TEST_F(TextImportTest, Latin1TextKeepsItsBytes) {
   // Latin-1 letters have the same bytes in Windows-1252, the code page of the log.
-  Import(File(1, "^N1^\n1 1 1990\n^Z\xDCR^\n^\xC9^\n^caf\xE9^\n0 0 0 0 0 0 0 0 0 0 0\n"
-                 "0 0 0 0 0 0 0\n^\xA9 1996 \xBD h^\n"));
+  Import(File(1,
+              "^N1^\n1 1 1990\n^Z\xDCR^\n^\xC9^\n^caf\xE9^\n0 0 0 0 0 0 0 0 0 0 0\n"
+              "0 0 0 0 0 0 0\n^\xA9 1996 \xBD h^\n"));
   ASSERT_EQ(doc.EntryCount(), 1u);
   EXPECT_EQ(doc.Entry(0).departure, "Z\xDCR");
   EXPECT_EQ(doc.Entry(0).route, "caf\xE9");
@@ -418,7 +426,8 @@ TEST_F(TextImportTest, CommandAsksForTheFileAndReportsOneThatCannotBeOpened) {
   OnImportFromUnix(doc, port);
   std::remove(path.c_str());
   EXPECT_EQ(port.transcript,
-            (std::vector<std::string>{"import file", "question: N1: not in aircraft database. "
+            (std::vector<std::string>{"import file",
+                                      "question: N1: not in aircraft database. "
                                       "Confirm to create, Cancel to edit later.",
                                       "redraw", "error: Expected 2 entries, found 1 entries!\n",
                                       "import report"}));

@@ -51,35 +51,61 @@ TEST(CountedString, UsesTheShortestLengthFormAndReadsItBack) {
     EXPECT_EQ(bytes.substr(0, c.prefix.size()), c.prefix) << c.length;
     EXPECT_EQ(Decoded(bytes), text) << c.length;
   }
-  EXPECT_EQ(Encoded("ABC"), "\x03" "ABC");
+  EXPECT_EQ(Encoded("ABC"),
+            "\x03"
+            "ABC");
 }
 
 TEST(CountedString, AcceptsLengthsWrittenTheLongWay) {
-  EXPECT_EQ(Decoded(std::string("\xFF\x03\x00" "ABC", 6)), "ABC");
-  EXPECT_EQ(Decoded(std::string("\xFF\xFF\xFF\x03\x00\x00\x00" "ABC", 10)), "ABC");
+  EXPECT_EQ(Decoded(std::string("\xFF\x03\x00"
+                                "ABC",
+                                6)),
+            "ABC");
+  EXPECT_EQ(Decoded(std::string("\xFF\xFF\xFF\x03\x00\x00\x00"
+                                "ABC",
+                                10)),
+            "ABC");
 }
 
 TEST(CountedString, ConvertsSixteenBitTextToTheCodePage) {
   // Mark FF FE FF, then length 4, then "Aé€" and a CJK character, little-endian.
-  const std::string bytes("\xFF\xFE\xFF\x04" "A\x00\xE9\x00\xAC\x20\x2D\x4E", 12);
+  const std::string bytes(
+      "\xFF\xFE\xFF\x04"
+      "A\x00\xE9\x00\xAC\x20\x2D\x4E",
+      12);
   bool failed = true;
   EXPECT_EQ(Decoded(bytes, &failed), "A\xE9\x80?");
   EXPECT_FALSE(failed);
   // The length after the mark may itself use the long forms.
-  const std::string longForm("\xFF\xFE\xFF\xFF\x02\x00" "O\x00K\x00", 10);
+  const std::string longForm(
+      "\xFF\xFE\xFF\xFF\x02\x00"
+      "O\x00K\x00",
+      10);
   EXPECT_EQ(Decoded(longForm), "OK");
 }
 
 TEST(CountedString, NeverReadsOrAllocatesPastTheEnd) {
   bool failed = false;
   // Announces 4 GB with three bytes behind it.
-  EXPECT_EQ(Decoded(std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF" "abc", 10), &failed), "");
+  EXPECT_EQ(Decoded(std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
+                                "abc",
+                                10),
+                    &failed),
+            "");
   EXPECT_TRUE(failed);
-  EXPECT_EQ(Decoded("\x05" "ab", &failed), "");
+  EXPECT_EQ(Decoded("\x05"
+                    "ab",
+                    &failed),
+            "");
   EXPECT_TRUE(failed);
   EXPECT_EQ(Decoded("\xFF\x01", &failed), "");
   EXPECT_TRUE(failed);
-  EXPECT_EQ(Decoded(std::string("\xFF\xFE\xFF\x02" "A\x00" "B", 7), &failed), "");
+  EXPECT_EQ(Decoded(std::string("\xFF\xFE\xFF\x02"
+                                "A\x00"
+                                "B",
+                                7),
+                    &failed),
+            "");
   EXPECT_TRUE(failed);
 }
 

@@ -55,7 +55,8 @@ TEST(CarefulFilesTest, LinksPlantedAtTemporaryNamesAreNotFollowed) {
   Spit(dir / "log.adx", "old");
   Spit(dir / "victim", "untouched");
   // The name the older saves used, predictable from the process id.
-  std::filesystem::create_symlink(dir / "victim", dir / ("log.adx.saving-" + std::to_string(::getpid())));
+  std::filesystem::create_symlink(dir / "victim",
+                                  dir / ("log.adx.saving-" + std::to_string(::getpid())));
   ASSERT_TRUE(WriteFileAtomically(dir / "log.adx", "new").ok);
   EXPECT_EQ(Slurp(dir / "victim"), "untouched");
   EXPECT_EQ(Slurp(dir / "log.adx"), "new");
@@ -71,8 +72,8 @@ TEST(CarefulFilesTest, TemporariesOfEndedProcessesAreRemovedOthersKept) {
   Spit(dir / (prefix + "1-0badf00d"), "init is alive");
   Spit(dir / "log.adx.saving-notes", "not ours");
   ASSERT_TRUE(WriteFileAtomically(log, "new").ok);
-  EXPECT_EQ(dir.Names(), (std::vector<std::string>{prefix + "1-0badf00d", "log.adx",
-                                                   "log.adx.saving-notes"}));
+  EXPECT_EQ(dir.Names(),
+            (std::vector<std::string>{prefix + "1-0badf00d", "log.adx", "log.adx.saving-notes"}));
 }
 
 TEST(CarefulFilesTest, OnlyRegularFilesAreRead) {

@@ -21,6 +21,6 @@ TEST(CodePage, MapsTheWindowsCharacters) {
 TEST(CodePage, UnmappableAndMalformedInputBecomesQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1252("\u4E2D\u6587"), "??");
   EXPECT_EQ(Utf8ToCp1252("\U0001F6E9 ok"), "? ok");
-  EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");        // cut sequence
+  EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");            // cut sequence
   EXPECT_EQ(Utf8ToCp1252("a\xE2\x28\xA1"), "a?(?");  // bad continuation
 }

@@ -22,9 +22,7 @@ std::span<const std::uint8_t> AsBytes(const std::string& s) {
 
 class DocumentArchiveTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    doc.OnNewDocument();
-  }
+  void SetUp() override { doc.OnNewDocument(); }
 
   void FillRealisticLog() {
     doc.pilot.pilotName = "Jane Q. Pilot";

@@ -99,7 +99,7 @@ TEST_F(DocumentFileTest, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
   doc.AppendEntry(MakeFlight(2025, 6, 6));
 
   using Op = FaultyFiles::Op;
-  const std::pair<Op, int> faults[] = {{Op::kOpen, 1},   {Op::kWrite, 1}, {Op::kWrite, 3},
+  const std::pair<Op, int> faults[] = {{Op::kOpen, 1},    {Op::kWrite, 1}, {Op::kWrite, 3},
                                        {Op::kWrite, 200}, {Op::kFsync, 1}, {Op::kClose, 1},
                                        {Op::kRename, 1}};
   for (auto [op, nth] : faults) {

@@ -9,9 +9,7 @@ namespace {
 
 class DocumentTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    doc.OnNewDocument();
-  }
+  void SetUp() override { doc.OnNewDocument(); }
   RecordingPromptPort port;
   CAerodexDoc doc{&port};
 };

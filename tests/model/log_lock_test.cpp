@@ -39,9 +39,9 @@ TEST(LogLockTest, ALinkedLogIsLockedBesideItsTarget) {
 TEST(LogLockTest, ALockLeftByACrashIsTakenOverWithoutAsking) {
   ScratchFolder dir;
   const std::string log = dir / "log.adx";
-  Spit(CLogLock::LockPathFor(log), "aerodex lock\nuser=someone\nhost=" +
-                                        aerodex::ThisProcess().host + "\npid=" +
-                                        std::to_string(EndedProcessId()) + "\nsince=1\n");
+  Spit(CLogLock::LockPathFor(log),
+       "aerodex lock\nuser=someone\nhost=" + aerodex::ThisProcess().host +
+           "\npid=" + std::to_string(EndedProcessId()) + "\nsince=1\n");
   CLogLock lock;
   EXPECT_EQ(lock.Acquire(log), Outcome::kAcquired);
   CLogLock other;

@@ -71,8 +71,10 @@ TEST_F(AircraftStatusTest, AnnualCountsDownToZeroInItsMonthThenGoesNegative) {
   CAirplane& airplane = Owned("1234A");
   airplane.lastAnnualMonth = 6;
   airplane.lastAnnualYear = 1999;
-  EXPECT_EQ(Status(airplane, "1999-06-30 12:00:00").annual, "Annual inspection is due in 12 months.");
-  EXPECT_EQ(Status(airplane, "2000-06-01 00:00:00").annual, "Annual inspection is due in 0 months.");
+  EXPECT_EQ(Status(airplane, "1999-06-30 12:00:00").annual,
+            "Annual inspection is due in 12 months.");
+  EXPECT_EQ(Status(airplane, "2000-06-01 00:00:00").annual,
+            "Annual inspection is due in 0 months.");
   EXPECT_EQ(Status(airplane, "2000-07-01 00:00:00").annual,
             "Annual inspection is due in -1 months.");
 }
@@ -175,7 +177,7 @@ TEST_F(AircraftStatusTest, DueMonthsAgreeWithTheLinesAbove) {
 TEST_F(AircraftStatusTest, ContinuityListsEveryBreakWithBothDatesAndNoneWhenClean) {
   CAirplane& airplane = Owned("1234A");
   Fly("1234A", 2000, 1, 1000.0, 1001.0);
-  Fly("1234A", 2000, 2, 1001.1, 1002.0);  // 0.1 apart: a reading rounded, not a break
+  Fly("1234A", 2000, 2, 1001.1, 1002.0);           // 0.1 apart: a reading rounded, not a break
   Fly("1234A", 2000, 3, 0.0, 0.0).tachTime = 1.0;  // no readings: left out
   Fly("1234A", 2000, 4, 1002.0, 1003.0);
   Fly("5555C", 2000, 4, 50.0, 51.0);  // another aircraft's readings play no part

@@ -212,10 +212,10 @@ void ExpectNightAroundNinetyDays(const char* nowText) {
     }
     doc.pilot.isStudent = 1;
     const auto student = ComputeCurrency(doc, now);
-    EXPECT_EQ(student->night, std::string(daysAgo <= 90
-                                              ? "Student Pilot: Night solo legal if CFI endorsed until  "
-                                              : "Student Pilot: Night solo illegal as of  ") +
-                                  until);
+    EXPECT_EQ(student->night,
+              std::string(daysAgo <= 90 ? "Student Pilot: Night solo legal if CFI endorsed until  "
+                                        : "Student Pilot: Night solo illegal as of  ") +
+                  until);
   }
 }
 
@@ -241,9 +241,9 @@ TEST_F(CurrencyTest, WithoutAnInstrumentFlagOnlyTheOldLineSpeaks) {
   EXPECT_EQ(lines.oldIfr, "Not applicable without instrument rating");
   EXPECT_EQ(lines.newIfr, "");
   // Each of the four flags makes the lines applicable, students included.
-  for (int CPilotInfo::*flag : {&CPilotInfo::isAirlineTransport, &CPilotInfo::isFlightInstructor,
-                                &CPilotInfo::ratedInstrumentAirplane,
-                                &CPilotInfo::ratedInstrumentHelicopter}) {
+  for (int CPilotInfo::*flag :
+       {&CPilotInfo::isAirlineTransport, &CPilotInfo::isFlightInstructor,
+        &CPilotInfo::ratedInstrumentAirplane, &CPilotInfo::ratedInstrumentHelicopter}) {
     CPilotInfo saved = doc.pilot;
     doc.pilot.*flag = 1;
     lines = Check("2000-06-15 12:00:00");

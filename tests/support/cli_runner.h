@@ -22,7 +22,8 @@ inline CliRun RunCli(std::vector<std::string> args) {
   CliRun run{status, {}, ::testing::internal::GetCapturedStderr()};
   std::rewind(out);
   char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;) run.out.append(buffer, n);
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
+    run.out.append(buffer, n);
   std::fclose(out);
   return run;
 }

@@ -15,9 +15,9 @@ class ScratchFolder {
  public:
   ScratchFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("aerodex-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" +
-             test->name());
+    path_ =
+        std::filesystem::temp_directory_path() / ("aerodex-" + std::to_string(::getpid()) + "-" +
+                                                  test->test_suite_name() + "-" + test->name());
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

@@ -9,13 +9,12 @@
 #include <QScreen>
 
 #include "app/surface/qt_surface.h"
-#include "display/null_surface.h"
 #include "app/surface/surface_mapping.h"
+#include "display/null_surface.h"
 #include "model/atomic_write.h"
 
 namespace aerodex {
 namespace {
-
 
 // Enough for crisp hairlines and exact placement; the page is vector anyway.
 constexpr int kPdfResolution = 1200;

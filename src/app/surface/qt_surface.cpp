@@ -46,8 +46,8 @@ CQtSurface::CQtSurface(QPainter& painter, const CSurfaceMapping& mapping, Surfac
   painter_.setRenderHint(QPainter::Antialiasing, false);
   UsePenForLines();
   const QRectF device = DeviceRect(painter_);
-  clipRect_ = painter_.hasClipping() ? painter_.clipBoundingRect()
-                                     : base_.inverted().mapRect(device);
+  clipRect_ =
+      painter_.hasClipping() ? painter_.clipBoundingRect() : base_.inverted().mapRect(device);
   UpdateLogicalClip();
 }
 
@@ -201,10 +201,9 @@ void CQtSurface::MoveTo(int x, int y) {
 
 void CQtSurface::LineTo(int x, int y) {
   const long long halfPen = penDesc_ != nullptr ? penDesc_->width / 2 + 1 : 0;
-  const LogicalBox box{std::min<long long>(curX_, x) - halfPen,
-                       std::min<long long>(curY_, y) - halfPen,
-                       std::max<long long>(curX_, x) + halfPen,
-                       std::max<long long>(curY_, y) + halfPen};
+  const LogicalBox box{
+      std::min<long long>(curX_, x) - halfPen, std::min<long long>(curY_, y) - halfPen,
+      std::max<long long>(curX_, x) + halfPen, std::max<long long>(curY_, y) + halfPen};
   if (Visible(box)) {
     if (painterPenIsText_) UsePenForLines();
     painter_.drawLine(mapping_.ToPainter(static_cast<double>(curX_), static_cast<double>(curY_)),
