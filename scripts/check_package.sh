@@ -4,7 +4,10 @@
 # unpacked aerodex-cli runs.
 set -euo pipefail
 build=${1:-build}
-(cd "$build" && rm -f aerodex_*.deb && cpack -G DEB >/dev/null)
+if ! output=$(cd "$build" && rm -f aerodex_*.deb && cpack -G DEB 2>&1); then
+  echo "$output"
+  exit 1
+fi
 deb=$(ls "$build"/aerodex_*.deb)
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
