@@ -9,12 +9,16 @@ namespace aerodex::cli {
 
 bool CLogWriter::Lock(const std::string& path) {
   path_ = path;
-  if (lock_.Acquire(path) == CLogLock::Outcome::kHeld) {
-    return Refused(path + " is in use by aerodex (" + lock_.Holder().Describe() +
-                   "). Nothing was written.");
+  switch (lock_.Acquire(path)) {
+    case CLogLock::Outcome::kAcquired:
+      break;
+    case CLogLock::Outcome::kHeld:
+      return Refused(path + " is in use by aerodex (" + lock_.Holder().Describe() +
+                     "). Nothing was written.");
+    case CLogLock::Outcome::kUnlocked:
+      // Writing unlocked could meet a window's save: refused, with the reason.
+      return Refused(path + " cannot be locked. " + lock_.Problem() + " Nothing was written.");
   }
-  // A folder where no lock can be made is a folder where the save fails too,
-  // and says why then.
   lockedStamp_ = StampOf(path);
   return true;
 }

@@ -17,7 +17,8 @@ namespace aerodex::cli {
 
 class CLogWriter {
  public:
-  // False, with the message printed, when another process holds the log.
+  // False, with the message printed, when another process holds the log or
+  // no lock can be made for it.
   bool Lock(const std::string& path);
   // Saves atomically; false with the message printed on failure.
   bool Save(const CAerodexDoc& doc);

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -69,6 +70,14 @@ bool HolderSeemsAlive(const LockHolder& holder) {
   return IsProcessAlive(holder.process.pid, holder.process.startTicks);
 }
 
+std::string NotALockFile(const std::string& lockPath, mode_t mode) {
+  const char* what = S_ISDIR(mode)    ? "a folder"
+                     : S_ISLNK(mode)  ? "a symbolic link"
+                     : S_ISFIFO(mode) ? "a named pipe"
+                                      : "not a regular file";
+  return "Its lock file " + lockPath + " is " + what + ".";
+}
+
 }  // namespace
 
 std::string LockHolder::Describe() const {
@@ -102,6 +111,7 @@ CLogLock::Outcome CLogLock::Acquire(const std::string& path) {
   lockPath_ = lockPath;
   holder_ = {};
   problem_.clear();
+  if (!LockPathUsable()) return Outcome::kUnlocked;
   RemoveStaleTemporaries(lockPath_);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const int own = CreateTemporaryBeside(DefaultFileLayer(), lockPath_, 0644, ownTemp_);
@@ -136,8 +146,18 @@ CLogLock::Outcome CLogLock::Attempt() {
     problem_ = ReasonFor(errno);
     return Outcome::kUnlocked;
   }
-  const int existing = ::open(lockPath_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (existing < 0) return Outcome::kUnlocked;  // gone meanwhile
+  // Never blocks (a FIFO planted at the name) and never follows a link.
+  const int existing = ::open(lockPath_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (existing < 0) {
+    if (errno != ENOENT) LockPathUsable();  // says why; ENOENT: gone meanwhile, try again
+    return Outcome::kUnlocked;
+  }
+  struct stat info {};
+  if (::fstat(existing, &info) != 0 || !S_ISREG(info.st_mode)) {
+    problem_ = NotALockFile(lockPath_, info.st_mode);
+    ::close(existing);
+    return Outcome::kUnlocked;
+  }
   const Outcome outcome = TakeOverOrReport(existing);
   ::close(existing);
   return outcome;
@@ -149,8 +169,8 @@ CLogLock::Outcome CLogLock::Attempt() {
 bool CLogLock::PlaceOwnLock(const std::string& text) {
   if (::link(ownTemp_.c_str(), lockPath_.c_str()) == 0) return true;
   if (errno == EEXIST) return false;
-  const int fd =
-      ::open(lockPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  const int fd = ::open(lockPath_.c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   ::flock(fd, LOCK_EX | LOCK_NB);
   WriteAll(DefaultFileLayer(), fd, text);
@@ -175,6 +195,20 @@ CLogLock::Outcome CLogLock::TakeOverOrReport(int existing) {
   ownTemp_.clear();
   holder_ = {};
   return Outcome::kAcquired;
+}
+
+// Anything at the lock's name that is not a lock file (a folder, a link, a
+// FIFO) means that no lock can be made: said, never waited on or followed.
+bool CLogLock::LockPathUsable() {
+  struct stat info {};
+  if (::lstat(lockPath_.c_str(), &info) != 0) {
+    if (errno == ENOENT) return true;
+    problem_ = ReasonFor(errno);
+    return false;
+  }
+  if (S_ISREG(info.st_mode)) return true;
+  problem_ = NotALockFile(lockPath_, info.st_mode);
+  return false;
 }
 
 void CLogLock::Release() {

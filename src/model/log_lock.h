@@ -29,7 +29,8 @@ class CLogLock {
   enum class Outcome {
     kAcquired,  // this object holds the lock now
     kHeld,      // a live process holds it: see Holder()
-    kUnlocked,  // no lock could be made (a read-only folder); the log is not locked
+    kUnlocked,  // no lock could be made (a read-only folder, something else at the
+                // lock's name): see Problem(); the log is not locked
   };
 
   CLogLock() = default;
@@ -56,6 +57,7 @@ class CLogLock {
   Outcome Attempt();
   Outcome TakeOverOrReport(int existing);
   bool PlaceOwnLock(const std::string& text);
+  bool LockPathUsable();
 
   std::string lockPath_;
   int fd_ = -1;

@@ -96,9 +96,12 @@ TEST_F(CliTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Failed to open document. No such file or directory.\n");
 
-  run = RunCli({"resave", log, (dir / "no-such-folder" / "x.adx").string()});
+  // No folder, no lock: refused before anything is written.
+  const std::string nowhere = (dir / "no-such-folder" / "x.adx").string();
+  run = RunCli({"resave", log, nowhere});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Failed to save document. No such file or directory.\n");
+  EXPECT_EQ(run.err,
+            nowhere + " cannot be locked. No such file or directory. Nothing was written.\n");
 
   EXPECT_EQ(RunCli({"dump"}).status, 2);
   EXPECT_EQ(RunCli({"resave", log}).status, 2);

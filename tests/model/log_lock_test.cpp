@@ -1,8 +1,11 @@
 #include "model/log_lock.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include "model/process_identity.h"
 #include "support/scratch_folder.h"
@@ -66,4 +69,25 @@ TEST(LogLockTest, AKilledProcessNotYetCollectedCountsAsGone) {
   EXPECT_EQ(::kill(child, 0), 0);
   ::waitpid(child, nullptr, 0);
   EXPECT_TRUE(aerodex::IsProcessAlive(::getpid(), aerodex::ThisProcess().startTicks));
+}
+
+// Something at the lock's name that is no lock file: no lock, a reason, no
+// hang on a FIFO, nothing of ours left behind.
+TEST(LogLockTest, WhatIsNoLockFileIsAProblemNeverAWait) {
+  ScratchFolder dir;
+  const std::string log = dir / "log.adx";
+  const std::string lockPath = CLogLock::LockPathFor(log);
+  const auto tryWith = [&](const std::function<void()>& plant, const std::string& what) {
+    std::filesystem::remove_all(lockPath);
+    plant();
+    const auto before = dir.Names();
+    CLogLock lock;
+    EXPECT_EQ(lock.Acquire(log), Outcome::kUnlocked) << what;
+    EXPECT_NE(lock.Problem().find(what), std::string::npos) << lock.Problem();
+    EXPECT_FALSE(lock.IsHeld());
+    EXPECT_EQ(dir.Names(), before) << what;
+  };
+  tryWith([&] { ASSERT_EQ(::mkfifo(lockPath.c_str(), 0644), 0); }, "a named pipe");
+  tryWith([&] { std::filesystem::create_directory(lockPath); }, "a folder");
+  tryWith([&] { std::filesystem::create_symlink(dir / "elsewhere", lockPath); }, "a symbolic link");
 }
