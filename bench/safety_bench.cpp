@@ -49,7 +49,7 @@ void BM_RecoverySnapshot(benchmark::State& state) {
   aerodex::CRecoveryWriter writer((Scratch() / "recovery").string());
   const aerodex::FileStamp base = aerodex::StampOf("/");
   for (auto _ : state) {
-    if (!writer.Write(aerodex::SaveDocument(FullLog()), "/logs/log.adx", base).ok) {
+    if (!writer.Write(aerodex::SaveDocument(FullLog()), "/logs/log.adx", base, "").ok) {
       state.SkipWithError("snapshot failed");
     }
   }
@@ -87,9 +87,12 @@ void BM_SaveFullLog(benchmark::State& state) {
   const aerodex::CBackupStore backups((Scratch() / "backups").string());
   aerodex::SaveOptions options;
   if (keepVersions) options.backups = &backups;
-  aerodex::SaveDocumentFile(FullLog(), log);
+  options.replacedHash = aerodex::SaveDocumentFile(FullLog(), log).contentHash;
   for (auto _ : state) {
-    if (!aerodex::SaveDocumentFile(FullLog(), log, options).ok) state.SkipWithError("save failed");
+    // As the window saves: it knows what it wrote last.
+    const aerodex::SavedFile saved = aerodex::SaveDocumentFile(FullLog(), log, options);
+    if (!saved.ok) state.SkipWithError("save failed");
+    options.replacedHash = saved.contentHash;
   }
   state.SetLabel(keepVersions ? "replaced version kept" : "no version kept");
 }

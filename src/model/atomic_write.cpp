@@ -134,6 +134,7 @@ FileResult WriteFileAtomically(const std::string& path, const std::string& bytes
   const int fd = CreateTemporaryBeside(files, target, replacing ? 0600 : 0666, temp);
   if (fd < 0) return FileResult::FromErrno();
   if (replacing) CopyOwnership(fd, old);
+  if (options.mode) ::fchmod(fd, *options.mode);
   FileResult result = WriteTemporary(files, fd, bytes);
   if (result.ok && replacing && options.beforeReplace) options.beforeReplace(target);
   if (result.ok && files.Rename(temp, target) != 0) result = FileResult::FromErrno();

@@ -7,7 +7,10 @@
 // dead processes left beside the file are removed on the way.
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "model/file_layer.h"
@@ -21,6 +24,9 @@ struct AtomicWriteOptions {
   // bytes are safely on disk and just before the rename: the moment to keep
   // the old version. It cannot stop the write.
   std::function<void(const std::string& target)> beforeReplace;
+  // The file's permissions, whatever the umask or the replaced file had;
+  // unset: a new file gets 0666 less the umask, a replaced one keeps its own.
+  std::optional<mode_t> mode;
 };
 
 // On failure the temporary file is removed and the result names the reason

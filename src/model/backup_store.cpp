@@ -13,50 +13,117 @@
 
 #include "model/atomic_write.h"
 #include "model/clock.h"
+#include "model/file_layer.h"
 #include "model/file_paths.h"
+#include "model/file_stamp.h"
 
 namespace aerodex {
 namespace {
 
 constexpr std::size_t kNewestKept = 10;
-constexpr int kDailyDays = 30;
+constexpr std::size_t kDaysKept = 30;
+constexpr int kNameAttempts = 100;
 constexpr const char* kOriginFile = "origin";
+constexpr const char* kUntitledFolder = "Untitled";
 
-// A version's name is the time it was saved, in UTC so that names sort in
-// time order through daylight-saving changes: 20261207T181445.123456789Z.adx
-std::string VersionName(const struct timespec& saved) {
+// v000042-20261207T181445Z-5120-0123456789abcdef.adx: the sequence first, so
+// that a folder listing reads in save order; the time in UTC so that names do
+// not depend on the zone; the content's hash, so that a save need not read
+// the newest version to know it holds the same.
+std::string VersionName(std::uint64_t sequence, std::time_t saved, const std::string& hash) {
   std::tm utc{};
-  ::gmtime_r(&saved.tv_sec, &utc);
+  ::gmtime_r(&saved, &utc);
   char text[64];
-  std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d.%09ldZ.adx", utc.tm_year + 1900,
-                utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec,
-                static_cast<long>(saved.tv_nsec));
-  return text;
+  std::snprintf(text, sizeof text, "v%06llu-%04d%02d%02dT%02d%02d%02dZ-",
+                static_cast<unsigned long long>(sequence), utc.tm_year + 1900, utc.tm_mon + 1,
+                utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
+  return text + hash + ".adx";
 }
 
-bool ParseVersionName(const std::string& name, std::time_t& time) {
-  std::tm utc{};
-  long nanoseconds = 0;
+bool ParseUtc(const char* text, std::tm& utc, const char* format, int fields) {
+  utc = {};
   char zone = 0;
-  if (name.size() != 30 || name.substr(name.size() - 4) != ".adx" ||
-      std::sscanf(name.c_str(), "%4d%2d%2dT%2d%2d%2d.%9ld%c", &utc.tm_year, &utc.tm_mon,
-                  &utc.tm_mday, &utc.tm_hour, &utc.tm_min, &utc.tm_sec, &nanoseconds, &zone) != 8 ||
-      zone != 'Z') {
-    return false;
-  }
+  const int read = std::sscanf(text, format, &utc.tm_year, &utc.tm_mon, &utc.tm_mday, &utc.tm_hour,
+                               &utc.tm_min, &utc.tm_sec, &zone);
+  if (read != fields || zone != 'Z') return false;
   utc.tm_year -= 1900;
   utc.tm_mon -= 1;
-  time = ::timegm(&utc);
   return true;
 }
 
-FileResult CopyFile(const std::string& from, const std::string& to, const struct timespec& saved) {
+// Both this scheme's names and the older 20261207T181445.123456789Z.adx.
+bool ParseVersionName(const std::string& name, BackupVersion& version) {
+  if (name.size() < 5 || name.compare(name.size() - 4, 4, ".adx") != 0) return false;
+  std::tm utc{};
+  if (name.front() == 'v') {
+    unsigned long long sequence = 0;
+    int used = 0, timeEnd = 0;
+    if (std::sscanf(name.c_str(), "v%llu-%n", &sequence, &used) != 1 || used == 0 ||
+        !ParseUtc(name.c_str() + used, utc, "%4d%2d%2dT%2d%2d%2d%c", 7) ||
+        std::sscanf(name.c_str() + used, "%*15cZ-%n", &timeEnd) != 0 || timeEnd == 0) {
+      return false;
+    }
+    version.sequence = sequence;
+    const std::size_t hashStart = static_cast<std::size_t>(used + timeEnd);
+    version.contentHash = name.substr(hashStart, name.size() - 4 - hashStart);
+  } else if (name.size() != 30 || !ParseUtc(name.c_str(), utc, "%4d%2d%2dT%2d%2d%2d.%*9d%c", 7)) {
+    return false;
+  }
+  version.time = ::timegm(&utc);
+  return true;
+}
+
+bool NewerFirst(const BackupVersion& a, const BackupVersion& b) {
+  return std::tie(a.sequence, a.time, a.path) > std::tie(b.sequence, b.time, b.path);
+}
+
+bool SameContent(const std::string& a, const std::string& b);
+
+// Whether the version holds what source holds; versions named before names
+// carried the hash are compared byte for byte.
+bool IsSameAs(const BackupVersion& version, const std::string& source, const std::string& hash) {
+  if (!version.contentHash.empty()) return version.contentHash == hash;
+  return SameContent(version.path, source);
+}
+
+bool SameContent(const std::string& a, const std::string& b) {
+  struct stat infoA {
+  }, infoB{};
+  if (::stat(a.c_str(), &infoA) != 0 || ::stat(b.c_str(), &infoB) != 0) return false;
+  if (infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino) return true;
+  if (infoA.st_size != infoB.st_size) return false;
+  std::string bytesA, bytesB;
+  return ReadWholeFile(a, bytesA).ok && ReadWholeFile(b, bytesB).ok && bytesA == bytesB;
+}
+
+// A copy where links fail, created exclusively so that two savers never
+// write the same name; private unless the log itself is more open.
+int CopyExclusively(const std::string& from, const std::string& to, mode_t logMode) {
   std::string bytes;
-  if (FileResult read = ReadWholeFile(from, bytes); !read.ok) return read;
-  if (FileResult written = WriteFileAtomically(to, bytes); !written.ok) return written;
-  const struct timespec times[2] = {saved, saved};
-  ::utimensat(AT_FDCWD, to.c_str(), times, 0);
-  return {};
+  if (FileResult read = ReadWholeFile(from, bytes); !read.ok) return EIO;
+  const mode_t mode = 0600 | (logMode & 0066);
+  const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd < 0) return errno;
+  ::fchmod(fd, mode);  // the umask must not close it further than the log
+  int error = 0;
+  if (!WriteAll(DefaultFileLayer(), fd, bytes) || ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error != 0) ::unlink(to.c_str());
+  return error;
+}
+
+// Puts source in the folder as version `sequence` or the first free one
+// after it; 0 or the errno of the failure.
+int StoreVersion(const std::string& source, const std::string& folder, std::uint64_t sequence,
+                 std::time_t now, const std::string& hash, mode_t logMode) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt, ++sequence) {
+    const std::string version = folder + '/' + VersionName(sequence, now, hash);
+    if (::link(source.c_str(), version.c_str()) == 0) return 0;
+    if (errno == EEXIST) continue;
+    const int error = CopyExclusively(source, version, logMode);
+    if (error != EEXIST) return error;
+  }
+  return EEXIST;
 }
 
 std::tuple<int, int, int> LocalDay(std::time_t time) {
@@ -66,14 +133,18 @@ std::tuple<int, int, int> LocalDay(std::time_t time) {
 
 }  // namespace
 
-std::vector<bool> VersionsToKeep(const std::vector<std::time_t>& newestFirst, std::time_t now) {
+std::vector<bool> VersionsToKeep(const std::vector<std::time_t>& newestFirst) {
   std::vector<bool> keep(newestFirst.size(), false);
-  std::set<std::tuple<int, int, int>> daysKept;
-  const std::time_t dailySince = now - std::time_t{kDailyDays} * 24 * 3600;
+  std::set<std::tuple<int, int, int>> days;
+  for (std::time_t time : newestFirst) days.insert(LocalDay(time));
+  // The latest days that hold versions, whatever today's date says.
+  while (days.size() > kDaysKept) days.erase(days.begin());
   for (std::size_t i = 0; i < newestFirst.size(); ++i) {
+    const auto day = days.find(LocalDay(newestFirst[i]));
     if (i < kNewestKept) keep[i] = true;
-    if (newestFirst[i] >= dailySince && daysKept.insert(LocalDay(newestFirst[i])).second) {
-      keep[i] = true;
+    if (day != days.end()) {
+      keep[i] = true;  // the newest of its day
+      days.erase(day);
     }
   }
   return keep;
@@ -84,31 +155,32 @@ CBackupStore::CBackupStore(std::string root) : root_(std::move(root)) {}
 std::string CBackupStore::DefaultRoot() { return UserDataFolder() + "/aerodex/backups"; }
 
 std::string CBackupStore::FolderFor(const std::string& logPath) const {
-  std::string target;
-  if (!ResolveLinks(AbsolutePath(logPath), target).ok) target = AbsolutePath(logPath);
-  return root_ + '/' + FitName("", NameOf(target), "-" + StableHash(target), 200);
+  if (logPath.empty()) return root_ + '/' + kUntitledFolder;
+  const std::string canonical = CanonicalPath(logPath);
+  return root_ + '/' + FitName("", NameOf(canonical), "-" + StableHash(canonical), 200);
 }
 
 FileResult CBackupStore::PrepareFolder(const std::string& logPath, std::string& folder) const {
   folder = FolderFor(logPath);
-  if (FileResult made = MakeFolders(folder); !made.ok) return made;
+  if (FileResult made = MakePrivateFolder(folder); !made.ok) return made;
   const std::string origin = folder + '/' + kOriginFile;
   // The log's full path, for a person looking through the folders.
-  if (::access(origin.c_str(), F_OK) != 0) {
-    std::string target;
-    if (!ResolveLinks(AbsolutePath(logPath), target).ok) target = AbsolutePath(logPath);
-    WriteFileAtomically(origin, target + '\n');
+  if (!logPath.empty() && ::access(origin.c_str(), F_OK) != 0) {
+    AtomicWriteOptions options;
+    options.mode = 0600;
+    WriteFileAtomically(origin, CanonicalPath(logPath) + '\n', options);
   }
   return {};
 }
 
-FileResult CBackupStore::Keep(const std::string& logPath, std::time_t now) const {
+FileResult CBackupStore::Keep(const std::string& logPath, std::time_t now,
+                              const std::string& knownHash) const {
   if (::access(logPath.c_str(), F_OK) != 0) return {};
-  return Adopt(logPath, logPath, now);
+  return Adopt(logPath, logPath, now, knownHash);
 }
 
-FileResult CBackupStore::Adopt(const std::string& logPath, const std::string& file,
-                               std::time_t now) const {
+FileResult CBackupStore::Adopt(const std::string& logPath, const std::string& file, std::time_t now,
+                               const std::string& knownHash) const {
   // link() would link a symbolic link itself, not the log it points at.
   std::string source;
   if (FileResult resolved = ResolveLinks(file, source); !resolved.ok) return resolved;
@@ -116,15 +188,20 @@ FileResult CBackupStore::Adopt(const std::string& logPath, const std::string& fi
   if (::stat(source.c_str(), &info) != 0) return FileResult::FromErrno();
   std::string folder;
   if (FileResult prepared = PrepareFolder(logPath, folder); !prepared.ok) return prepared;
-  const std::string version = folder + '/' + VersionName(info.st_mtim);
-  FileResult result;
-  if (::access(version.c_str(), F_OK) == 0) {
-    result = {};  // this very version is kept already
-  } else if (::link(source.c_str(), version.c_str()) != 0) {
-    result = CopyFile(source, version, info.st_mtim);
+  std::string hash = knownHash;
+  if (hash.empty()) {
+    std::string bytes;
+    if (FileResult read = ReadWholeFile(source, bytes); !read.ok) return read;
+    hash = ContentHash(bytes);
   }
-  if (result.ok) Prune(folder, now);
-  return result;
+  const std::vector<BackupVersion> versions = ListFolder(folder);
+  if (!versions.empty() && IsSameAs(versions.front(), source, hash)) return {};
+  const std::uint64_t next = versions.empty() ? 1 : versions.front().sequence + 1;
+  if (const int error = StoreVersion(source, folder, next, now, hash, info.st_mode); error != 0) {
+    return FileResult::FromErrno(error);
+  }
+  Prune(folder);
+  return {};
 }
 
 std::vector<BackupVersion> CBackupStore::List(const std::string& logPath) const {
@@ -137,24 +214,22 @@ std::vector<BackupVersion> CBackupStore::ListFolder(const std::string& folder) {
   if (!dir) return versions;
   while (const dirent* item = ::readdir(dir)) {
     BackupVersion version;
-    if (!ParseVersionName(item->d_name, version.time)) continue;
+    if (!ParseVersionName(item->d_name, version)) continue;
     version.path = folder + '/' + item->d_name;
     struct stat info {};
     if (::stat(version.path.c_str(), &info) == 0) version.size = info.st_size;
     versions.push_back(version);
   }
   ::closedir(dir);
-  // Names sort as times do, the nanoseconds included.
-  std::sort(versions.begin(), versions.end(),
-            [](const BackupVersion& a, const BackupVersion& b) { return a.path > b.path; });
+  std::sort(versions.begin(), versions.end(), NewerFirst);
   return versions;
 }
 
-void CBackupStore::Prune(const std::string& folder, std::time_t now) {
+void CBackupStore::Prune(const std::string& folder) {
   const std::vector<BackupVersion> versions = ListFolder(folder);
   std::vector<std::time_t> times;
   for (const BackupVersion& version : versions) times.push_back(version.time);
-  const std::vector<bool> keep = VersionsToKeep(times, now);
+  const std::vector<bool> keep = VersionsToKeep(times);
   for (std::size_t i = 0; i < versions.size(); ++i) {
     if (!keep[i]) ::unlink(versions[i].path.c_str());
   }

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <span>
 
+#include "model/clock.h"
 #include "model/document_archive.h"
 
 namespace aerodex {
@@ -41,9 +42,9 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
   AtomicWriteOptions write;
   write.files = options.files;
   if (options.backups) {
-    const std::time_t now = options.now ? options.now : std::time(nullptr);
+    const std::time_t now = options.now ? options.now : DefaultClock().Now();
     write.beforeReplace = [&saved, &options, now](const std::string& target) {
-      const FileResult kept = options.backups->Keep(target, now);
+      const FileResult kept = options.backups->Keep(target, now, options.replacedHash);
       if (!kept.ok) {
         saved.backupProblem = "The earlier version could not be kept in " +
                               options.backups->FolderFor(target) + ". " + kept.message;
@@ -56,6 +57,7 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
     return saved;
   }
   saved.stamp = StampOf(path);
+  saved.contentHash = ContentHash(bytes);
   return saved;
 }
 

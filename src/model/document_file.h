@@ -23,6 +23,7 @@ struct OpenedFile : FileResult {
 
 struct SavedFile : FileResult {
   FileStamp stamp;            // of the file written
+  std::string contentHash;    // StableHash of the bytes written
   std::string backupProblem;  // why the replaced version could not be kept; empty when it was
 };
 
@@ -30,7 +31,10 @@ struct SaveOptions {
   CFileLayer* files = &DefaultFileLayer();
   // Where the version a save replaces is kept; none: it is not kept.
   const CBackupStore* backups = nullptr;
-  std::time_t now = 0;  // for pruning the kept versions; 0: the system clock
+  std::time_t now = 0;  // the save's time, naming the kept version; 0: the system clock
+  // ContentHash of the file being replaced, where the caller knows it (it
+  // read or wrote that file and its stamp has not changed); saves reading it.
+  std::string replacedHash{};
 };
 
 // Empties the document and loads the file into it. On failure the document

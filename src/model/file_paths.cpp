@@ -43,6 +43,17 @@ FileResult ResolveLinks(const std::string& path, std::string& target) {
   return FileResult::FromErrno(ELOOP);
 }
 
+std::string CanonicalPath(const std::string& path) {
+  std::string target;
+  if (!ResolveLinks(AbsolutePath(path), target).ok) target = AbsolutePath(path);
+  char* folder = ::realpath(FolderOf(target).c_str(), nullptr);
+  if (!folder) return target;
+  std::string canonical = folder;
+  std::free(folder);
+  if (canonical != "/") canonical += '/';
+  return canonical + NameOf(target);
+}
+
 std::size_t NameMaxOf(const std::string& folder) {
   const long max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
   return max > 0 ? static_cast<std::size_t>(max) : 255;
@@ -100,6 +111,16 @@ FileResult MakeFolders(const std::string& folder) {
   }
   if (FileResult parent = MakeFolders(FolderOf(folder)); !parent.ok) return parent;
   if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return FileResult::FromErrno();
+  return {};
+}
+
+FileResult MakePrivateFolder(const std::string& folder) {
+  if (FileResult made = MakeFolders(folder); !made.ok) return made;
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) == 0 && (info.st_mode & 077) != 0 &&
+      info.st_uid == ::geteuid()) {
+    ::chmod(folder.c_str(), info.st_mode & 07700);
+  }
   return {};
 }
 

@@ -22,6 +22,11 @@ std::string AbsolutePath(const std::string& path);
 // there). path itself when it is not a link.
 FileResult ResolveLinks(const std::string& path, std::string& target);
 
+// One spelling for every way of naming the same file: links followed (the
+// last one too), "..", "." and repeated slashes resolved through the real
+// folder. Falls back to the absolute form where the folder cannot be resolved.
+std::string CanonicalPath(const std::string& path);
+
 // The longest file name the folder's file system takes (255 on most).
 std::size_t NameMaxOf(const std::string& folder);
 
@@ -40,5 +45,7 @@ std::string UserStateFolder();
 
 // Creates the folder and its missing parents, private to the user (0700).
 FileResult MakeFolders(const std::string& folder);
+// The same, and a folder that was there already is made private too.
+FileResult MakePrivateFolder(const std::string& folder);
 
 }  // namespace aerodex

@@ -32,6 +32,11 @@ struct FileStamp {
 FileStamp StampOf(const std::string& path);
 FileStamp StampOfOpenFile(int fd);
 
+// What a file holds, as a short text ("SIZE-HASH"), to tell later whether it
+// has been changed since (a touch or a copy changes the stamp, not this) and
+// whether two files hold the same. The same in every build.
+std::string ContentHash(const std::string& bytes);
+
 // True when the file at path is no longer the one the stamp describes. A file
 // that is gone counts as unchanged: saving can only bring it back.
 bool ChangedSince(const FileStamp& known, const std::string& path);
