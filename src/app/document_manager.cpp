@@ -1,6 +1,10 @@
 #include "app/document_manager.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFileInfo>
+#include <cerrno>
 
 #include "app/command_table.h"
 #include "app/document_questions.h"
@@ -17,6 +21,21 @@ QString ReasonText(const std::string& text) { return QString::fromLocal8Bit(text
 
 bool SameFile(const QString& a, const QString& b) {
   return !a.isEmpty() && !b.isEmpty() && QFileInfo(a) == QFileInfo(b);
+}
+
+// Why nothing can be written in the folder of the log at path; empty when it
+// can. A folder without write permission is the user's word, even where the
+// system would let root write there.
+QString FolderReadOnlyReason(const QString& path) {
+  std::string target;
+  if (!ResolveLinks(ToLocalPath(path), target).ok) return {};
+  const std::string folder = FolderOf(target);
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) == 0 && (info.st_mode & 0222) == 0) {
+    return QStringLiteral("Its folder is read-only.");
+  }
+  if (::access(folder.c_str(), W_OK) != 0) return ReasonText(ReasonFor(errno));
+  return {};
 }
 
 }  // namespace
@@ -53,6 +72,8 @@ void CDocumentManager::NewDocument() {
   path_.clear();
   lock_.reset();
   stamp_ = {};
+  baseHash_.clear();
+  readOnlyReason_.clear();
   DropSnapshot();
   emit documentReplaced();
   emit titleChanged();
@@ -133,8 +154,10 @@ CDocumentManager::OpenStatus CDocumentManager::LoadFile(const QString& absolute,
   std::string target;
   if (ResolveLinks(local, target).ok) RemoveStaleTemporaries(target);
   Adopt(absolute, std::move(lock), stamp);
+  baseHash_ = ContentHash(bytes);
   AddToRecent(absolute);
   DropSnapshot();
+  NoteWritability();
   emit documentReplaced();
   emit titleChanged();
   return OpenStatus::kOpened;
@@ -145,6 +168,24 @@ void CDocumentManager::Adopt(const QString& path, std::unique_ptr<CLogLock> lock
   path_ = path;
   lock_ = std::move(lock);
   stamp_ = stamp;
+}
+
+QString CDocumentManager::CaptionMark() const {
+  if (!readOnlyReason_.isEmpty()) return QStringLiteral(" [read-only]");
+  if (lock_ && !lock_->IsHeld() && !lock_->Problem().empty())
+    return QStringLiteral(" [not locked]");
+  return {};
+}
+
+// Said once as a log opens: it cannot be saved where it is, or it is not
+// protected against a second writer.
+void CDocumentManager::NoteWritability() {
+  readOnlyReason_ = path_.isEmpty() ? QString() : FolderReadOnlyReason(path_);
+  if (!readOnlyReason_.isEmpty()) {
+    dialogs_.ShowMessage(ReadOnlyLogNotice(Title(), readOnlyReason_));
+  } else if (lock_ && !lock_->IsHeld() && !lock_->Problem().empty()) {
+    dialogs_.ShowMessage(UnlockedLogNotice(Title(), ReasonText(lock_->Problem())));
+  }
 }
 
 bool CDocumentManager::OpenRecentFile(int index) {
@@ -158,7 +199,14 @@ bool CDocumentManager::OpenRecentFile(int index) {
   return status == OpenStatus::kOpened;
 }
 
-bool CDocumentManager::OnFileSave() { return path_.isEmpty() ? OnFileSaveAs() : DoSave(path_); }
+bool CDocumentManager::OnFileSave() {
+  if (path_.isEmpty()) return OnFileSaveAs();
+  if (!readOnlyReason_.isEmpty()) {
+    dialogs_.ShowMessage(ReadOnlySaveNotice(Title(), readOnlyReason_));
+    return OnFileSaveAs();
+  }
+  return DoSave(path_);
+}
 
 bool CDocumentManager::OnFileSaveAs() {
   // The dialog proposes the log's own name; a new log's is "Untitled.adx".
@@ -191,6 +239,12 @@ bool CDocumentManager::DoSave(const QString& path) {
   if (!MayOverwrite(path, newLock)) return false;
   SaveOptions options;
   options.backups = &backups_;
+  options.now = doc_.Clock().Now();
+  // What this window last read or wrote is what the save replaces, unless
+  // another program changed it since (and the user chose to save over it).
+  if (SameFile(path, path_) && !ChangedSince(stamp_, ToLocalPath(path))) {
+    options.replacedHash = baseHash_;
+  }
   const SavedFile saved = SaveDocumentFile(doc_, ToLocalPath(path), options);
   if (!saved.ok) {
     dialogs_.ShowMessage(ReasonText(saved.message));
@@ -202,6 +256,8 @@ bool CDocumentManager::DoSave(const QString& path) {
     lock_->Acquire(ToLocalPath(path));  // the other window may have closed it since
   }
   stamp_ = saved.stamp;
+  baseHash_ = saved.contentHash;
+  readOnlyReason_.clear();  // it was just written there
   doc_.SetModifiedFlag(false);
   path_ = path;
   DropSnapshot();

@@ -42,6 +42,9 @@ class CDocumentManager : public QObject {
   CAerodexDoc& Document() const { return doc_; }
   // Whether this window holds the lock of its log.
   bool HoldsLock() const { return lock_ && lock_->IsHeld(); }
+  // " [read-only]" where the log's folder takes no writing, " [not locked]"
+  // where no lock could be made for it; empty otherwise.
+  QString CaptionMark() const;
 
   // True when the log may be replaced or closed: it is unmodified, or the
   // user saved it (successfully) or chose not to.
@@ -67,8 +70,9 @@ class CDocumentManager : public QObject {
 
   // After every command: unsaved changes go to the recovery snapshot.
   void OnCommandFinished();
-  // At start-up: offers the work that a crashed aerodex left, newest first.
-  // True when recovered work was opened.
+  // At start-up: offers, one after the other and newest first, the work that
+  // crashed windows left and that is not in its log. True when recovered work
+  // was opened.
   bool OfferRecovery();
 
  signals:
@@ -87,7 +91,14 @@ class CDocumentManager : public QObject {
   bool MayOverwrite(const QString& path, std::unique_ptr<CLogLock>& lock);
   std::unique_ptr<CLogLock> LockFor(const QString& path, bool saving);
   void Adopt(const QString& path, std::unique_ptr<CLogLock> lock, const FileStamp& stamp);
-  bool RecoverSnapshot(const RecoverySnapshot& snapshot);
+  struct LogOnDisk;
+  bool OfferSnapshot(const RecoverySnapshot& snapshot);
+  static LogOnDisk ReadLogOnDisk(const std::string& path);
+  static bool ChangedSinceSnapshot(const RecoverySnapshot& snapshot, const LogOnDisk& log);
+  bool FileAway(const RecoverySnapshot& snapshot);
+  bool RecoverSnapshot(const RecoverySnapshot& snapshot, const std::string& bytes, bool logChanged);
+  std::unique_ptr<CLogLock> OwnOrNewLock(const QString& path);
+  void NoteWritability();
   void WriteSnapshot();
   void DropSnapshot();
   void AddToRecent(const QString& path);
@@ -97,7 +108,9 @@ class CDocumentManager : public QObject {
   CRecentFileList& recentFiles_;
   QString path_;
   std::unique_ptr<CLogLock> lock_;
-  FileStamp stamp_;  // the log's file as last read or written here
+  FileStamp stamp_;         // the log's file as last read or written here
+  std::string baseHash_;    // ContentHash of that file
+  QString readOnlyReason_;  // why nothing can be written beside the log; empty: it can
   CBackupStore backups_;
   CRecoveryStore recoveryStore_;
   CRecoveryWriter recovery_;

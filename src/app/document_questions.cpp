@@ -49,12 +49,71 @@ QString ReloadChangedLogQuestion(const QString& name) {
       .arg(name);
 }
 
-QString RecoveryQuestion(const QString& logPath, std::time_t written) {
-  const QString what = logPath.isEmpty() ? QStringLiteral("an untitled log") : logPath;
+namespace {
+
+QString LogName(const QString& logPath) {
+  return logPath.isEmpty() ? QStringLiteral("an untitled log") : logPath;
+}
+
+QString Flights(int count) {
+  return count == 1 ? QStringLiteral("1 flight") : QStringLiteral("%1 flights").arg(count);
+}
+
+QString WhatTheyHold(const RecoveryFacts& facts) {
+  QString text = QStringLiteral("They hold %1").arg(Flights(facts.flights));
+  if (facts.logPath.isEmpty()) return text + QLatin1Char('.');
+  if (facts.logFlights < 0) return text + QStringLiteral("; the log itself cannot be read now.");
+  return text + QStringLiteral("; the log on disk holds %1.").arg(Flights(facts.logFlights));
+}
+
+}  // namespace
+
+QString RecoveryQuestion(const RecoveryFacts& facts) {
+  QString text = QStringLiteral(
+                     "aerodex did not close normally. Unsaved changes to %1 from %2 can be "
+                     "recovered. %3")
+                     .arg(LogName(facts.logPath), DateAndTime(facts.written), WhatTheyHold(facts));
+  if (facts.logChanged) {
+    text += QStringLiteral(
+        " The log has been changed since; recovered work opens as unsaved changes and the next "
+        "save will ask before replacing it.");
+  }
+  return text + QStringLiteral(
+                    "\n\nRecover opens them. Discard keeps them among the log's earlier versions "
+                    "(aerodex-cli backups lists them).");
+}
+
+QString DamagedSnapshotNotice(const QString& logPath, const QString& reason) {
   return QStringLiteral(
-             "aerodex did not close normally. Unsaved changes to %1 from %2 can be recovered. "
-             "Confirm to open them, Cancel to discard them.")
-      .arg(what, DateAndTime(written));
+             "The unsaved changes to %1 could not be read: %2 They are kept among the log's "
+             "earlier versions.")
+      .arg(LogName(logPath), reason);
+}
+
+QString SnapshotNotFiledNotice(const QString& reason) {
+  return QStringLiteral(
+             "The unsaved changes could not be kept among the log's earlier versions. %1 They "
+             "stay to be offered again at the next start.")
+      .arg(reason);
+}
+
+QString UnlockedLogNotice(const QString& name, const QString& problem) {
+  return QStringLiteral(
+             "%1 cannot be locked. %2 Another aerodex or aerodex-cli could change it while it is "
+             "open here.")
+      .arg(name, problem);
+}
+
+QString ReadOnlyLogNotice(const QString& name, const QString& reason) {
+  return QStringLiteral(
+             "%1 is in a folder where nothing can be written. %2 It is open read-only: Save As "
+             "can keep changes elsewhere.")
+      .arg(name, reason);
+}
+
+QString ReadOnlySaveNotice(const QString& name, const QString& reason) {
+  return QStringLiteral("%1 cannot be saved where it is. %2 Choose where to save it.")
+      .arg(name, reason);
 }
 
 QString SnapshotFailedNotice(const QString& reason) {

@@ -6,6 +6,7 @@
 #include "app/command_table.h"
 #include "app/dialogs/date_prompt.h"
 #include "app/dialogs/prompt_dialogs.h"
+#include "app/dialogs/recovery_dialog.h"
 
 namespace aerodex {
 
@@ -40,6 +41,10 @@ void CQtFrameDialogs::ShowMessage(const QString& text) {
 
 bool CQtFrameDialogs::AskConfirmation(const QString& message) {
   return AskConfirmationPrompt(parent_, message);
+}
+
+RecoveryAnswer CQtFrameDialogs::AskRecovery(const QString& message) {
+  return AskRecoveryPrompt(parent_, message);
 }
 
 void CQtFrameDialogs::ShowError(const QString& message) { ShowErrorPrompt(parent_, message); }

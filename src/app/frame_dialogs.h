@@ -18,6 +18,7 @@
 namespace aerodex {
 
 enum class SaveAnswer { kYes, kNo, kCancel };
+enum class RecoveryAnswer { kRecover, kDiscard };
 
 class CFrameDialogs {
  public:
@@ -30,6 +31,8 @@ class CFrameDialogs {
   virtual void ShowMessage(const QString& text) = 0;
   // The confirmation prompt: true on Confirm, false on Cancel or Escape.
   virtual bool AskConfirmation(const QString& message) = 0;
+  // The offer of work a crash left: Recover (the default) or Discard.
+  virtual RecoveryAnswer AskRecovery(const QString& message) = 0;
   // Go to Date's question; empty when cancelled (and where nobody answers).
   virtual std::optional<LocalDate> AskDate(const LocalDate& /*proposal*/) { return std::nullopt; }
   // The error prompt, dismissed with OK.
@@ -47,6 +50,7 @@ class CQtFrameDialogs : public CFrameDialogs {
   QString ChooseSaveFile(const QString& suggestedPath) override;
   void ShowMessage(const QString& text) override;
   bool AskConfirmation(const QString& message) override;
+  RecoveryAnswer AskRecovery(const QString& message) override;
   std::optional<LocalDate> AskDate(const LocalDate& proposal) override;
   void ShowError(const QString& message) override;
   void WarnAboutField(QWidget* form, const QString& message) override;

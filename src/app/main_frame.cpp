@@ -142,7 +142,8 @@ void CMainFrame::OnUpdateAllViews() {
 
 void CMainFrame::UpdateCaption() {
   // Qt shows "[*]" as "*" while the window is modified and drops it otherwise.
-  setWindowTitle(documents_->Title() + QStringLiteral("[*] - ") + QString::fromLatin1(kAppTitle));
+  setWindowTitle(documents_->Title() + QStringLiteral("[*]") + documents_->CaptionMark() +
+                 QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
   setWindowModified(doc_.IsModified());
 }
 

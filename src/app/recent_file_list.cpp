@@ -2,13 +2,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace aerodex {
 
 CRecentFileList::CRecentFileList(int capacity) : capacity_(capacity) {}
 
+// The settings file keeps one name a line, trimmed: a name with a line break
+// or another control character, or blanks at either end, would come back as
+// another file's name, so it is not listed.
+bool CRecentFileList::CanKeep(const QString& path) {
+  if (path.isEmpty() || path.front().isSpace() || path.back().isSpace()) return false;
+  return std::none_of(path.cbegin(), path.cend(),
+                      [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 void CRecentFileList::Add(const QString& path) {
-  if (path.isEmpty()) return;
+  if (!CanKeep(path)) return;
   files_.removeAll(path);
   files_.prepend(path);
   while (files_.size() > capacity_) files_.removeLast();
@@ -21,7 +31,7 @@ void CRecentFileList::Remove(int index) {
 void CRecentFileList::SetFiles(const QStringList& files) {
   files_.clear();
   for (const QString& file : files) {
-    if (!file.isEmpty() && !files_.contains(file) && files_.size() < capacity_) files_.append(file);
+    if (CanKeep(file) && !files_.contains(file) && files_.size() < capacity_) files_.append(file);
   }
 }
 

@@ -14,6 +14,8 @@ class CRecentFileList {
   // Puts path first, dropping an earlier mention of it and the oldest entry
   // beyond the capacity.
   void Add(const QString& path);
+  // Whether the settings file can give the name back exactly.
+  static bool CanKeep(const QString& path);
   void Remove(int index);
   void SetFiles(const QStringList& files);
   const QStringList& Files() const { return files_; }

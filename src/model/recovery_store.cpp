@@ -36,8 +36,42 @@ bool WriterIsAlive(const std::string& name) {
   return IsProcessAlive(static_cast<pid_t>(pid), ticks);
 }
 
-std::string InfoText(const std::string& logPath, const FileStamp& base) {
-  return std::string(kInfoHeader) + "\nlog=" + logPath + "\nbase=" + base.ToText() + '\n';
+// A name may hold any byte but NUL, a line break too: one line, reversibly.
+std::string EscapeLine(const std::string& text) {
+  std::string escaped;
+  for (char c : text) {
+    if (c == '\\')
+      escaped += "\\\\";
+    else if (c == '\n')
+      escaped += "\\n";
+    else
+      escaped += c;
+  }
+  return escaped;
+}
+
+std::string UnescapeLine(const std::string& text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size()) {
+      plain += text[++i] == 'n' ? '\n' : text[i];
+    } else {
+      plain += text[i];
+    }
+  }
+  return plain;
+}
+
+std::string InfoText(const std::string& logPath, const FileStamp& base,
+                     const std::string& baseHash) {
+  return std::string(kInfoHeader) + "\nlog-path=" + EscapeLine(logPath) +
+         "\nbase=" + base.ToText() + "\nbase-hash=" + baseHash + '\n';
+}
+
+FileResult WritePrivately(const std::string& path, const std::string& bytes) {
+  AtomicWriteOptions options;
+  options.mode = 0600;
+  return WriteFileAtomically(path, bytes, options);
 }
 
 bool ReadInfo(const std::string& infoPath, RecoverySnapshot& snapshot) {
@@ -46,8 +80,10 @@ bool ReadInfo(const std::string& infoPath, RecoverySnapshot& snapshot) {
   std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
-    if (line.rfind("log=", 0) == 0) snapshot.logPath = line.substr(4);
+    if (line.rfind("log=", 0) == 0) snapshot.logPath = line.substr(4);  // written before escaping
+    if (line.rfind("log-path=", 0) == 0) snapshot.logPath = UnescapeLine(line.substr(9));
     if (line.rfind("base=", 0) == 0) snapshot.base = FileStamp::FromText(line.substr(5));
+    if (line.rfind("base-hash=", 0) == 0) snapshot.baseHash = line.substr(10);
   }
   return true;
 }
@@ -103,16 +139,16 @@ CRecoveryWriter::CRecoveryWriter(std::string folder) : folder_(std::move(folder)
 CRecoveryWriter::~CRecoveryWriter() { Remove(); }
 
 FileResult CRecoveryWriter::Write(const std::string& bytes, const std::string& logPath,
-                                  const FileStamp& base) {
-  if (FileResult made = MakeFolders(folder_); !made.ok) return made;
+                                  const FileStamp& base, const std::string& baseHash) {
+  if (FileResult made = MakePrivateFolder(folder_); !made.ok) return made;
   // The description first: bytes without it could not be placed.
-  const std::string info = InfoText(logPath, base);
+  const std::string info = InfoText(logPath, base, baseHash);
   if (info != writtenInfo_) {
-    if (FileResult written = WriteFileAtomically(infoPath_, info); !written.ok) return written;
+    if (FileResult written = WritePrivately(infoPath_, info); !written.ok) return written;
     writtenInfo_ = info;
   }
   written_ = true;
-  return WriteFileAtomically(bytesPath_, bytes);
+  return WritePrivately(bytesPath_, bytes);
 }
 
 void CRecoveryWriter::Remove() {

@@ -1,9 +1,12 @@
 // Recovery after a crash. While a window holds unsaved changes, a snapshot
-// of its log (the .adx bytes, and beside them the log's path and the state
-// of its file when the work began) is kept in $XDG_STATE_HOME/aerodex/
-// recovery/, written atomically after every change and removed when the log
-// is saved, discarded or closed normally. A snapshot whose process is gone
-// was left by a crash, a kill or a power loss; the next start offers it.
+// of its log (the .adx bytes, and beside them the log's path and which
+// version of its file the work began from: the file's stamp and a hash of its
+// content) is kept in $XDG_STATE_HOME/aerodex/recovery/, written atomically
+// after every change and removed when the log is saved, discarded or closed
+// normally. A snapshot whose process is gone was left by a crash, a kill or a
+// power loss; the next start offers it. The folder and the snapshots are
+// private to the user, whatever the log's own permissions: a snapshot holds
+// the pilot's particulars.
 #pragma once
 
 #include <sys/types.h>
@@ -22,6 +25,7 @@ struct RecoverySnapshot {
   std::string infoPath;
   std::string logPath;   // empty for an untitled log
   FileStamp base;        // the log's file when the unsaved work began
+  std::string baseHash;  // ContentHash of that file; empty when unknown
   std::time_t time = 0;  // when the snapshot was written
   long timeNanoseconds = 0;
 };
@@ -48,7 +52,8 @@ class CRecoveryWriter {
   CRecoveryWriter(const CRecoveryWriter&) = delete;
   CRecoveryWriter& operator=(const CRecoveryWriter&) = delete;
 
-  FileResult Write(const std::string& bytes, const std::string& logPath, const FileStamp& base);
+  FileResult Write(const std::string& bytes, const std::string& logPath, const FileStamp& base,
+                   const std::string& baseHash);
   void Remove();
   bool HasSnapshot() const { return written_; }
   const std::string& BytesPath() const { return bytesPath_; }

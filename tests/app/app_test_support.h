@@ -42,6 +42,15 @@ class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
     confirmAnswers.pop_front();
     return answer;
   }
+  // The recovery offer: answered from recoveryAnswers, Recover (the default
+  // button, as Enter) when none is left.
+  aerodex::RecoveryAnswer AskRecovery(const QString& message) override {
+    recoveryQuestions.append(message);
+    if (recoveryAnswers.empty()) return aerodex::RecoveryAnswer::kRecover;
+    const aerodex::RecoveryAnswer answer = recoveryAnswers.front();
+    recoveryAnswers.pop_front();
+    return answer;
+  }
   void ShowError(const QString& message) override { errors.append(message); }
   void WarnAboutField(QWidget*, const QString& message) override { fieldWarnings.append(message); }
 
@@ -52,6 +61,8 @@ class ScriptedFrameDialogs : public aerodex::CFrameDialogs {
   QStringList messages;
   QStringList suggestedSaveNames;
   std::deque<bool> confirmAnswers;
+  std::deque<aerodex::RecoveryAnswer> recoveryAnswers;
+  QStringList recoveryQuestions;
   QStringList errors;
   QStringList fieldWarnings;
   QStringList confirmations;

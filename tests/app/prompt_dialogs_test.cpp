@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "app/app_port.h"
+#include "app/dialogs/recovery_dialog.h"
 
 using namespace aerodex;
 
@@ -66,6 +67,7 @@ class PromptDialogsTest : public QObject {
   void confirmationOffersConfirmThenCancel();
   void confirmationEscapeAndEnterCancel();
   void longMessageWraps();
+  void recoveryOfferKeepsTheWorkOnEnterAndEscape();
   void portConvertsTheLogTexts();
 };
 
@@ -115,6 +117,31 @@ void PromptDialogsTest::confirmationEscapeAndEnterCancel() {
   });
   QVERIFY(!AskConfirmationPrompt(nullptr, QStringLiteral("Deletion cannot be undone...")));
   QCOMPARE(entered.defaultButton, QStringLiteral("Cancel"));
+}
+
+// Enter recovers; Escape is no answer at all (the offer stays up) and only
+// the Discard button discards, which files the work among the versions.
+void PromptDialogsTest::recoveryOfferKeepsTheWorkOnEnterAndEscape() {
+  QTimer::singleShot(0, [] {
+    auto* offer = qobject_cast<CRecoveryDlg*>(QApplication::activeModalWidget());
+    QVERIFY(offer);
+    QCOMPARE(offer->defaultButton(), offer->RecoverButton());
+    QTest::keyClick(offer, Qt::Key_Return);
+  });
+  QCOMPARE(AskRecoveryPrompt(nullptr, QStringLiteral("Unsaved changes...")),
+           RecoveryAnswer::kRecover);
+  QTimer::singleShot(0, [] {
+    auto* offer = qobject_cast<CRecoveryDlg*>(QApplication::activeModalWidget());
+    QVERIFY(offer);
+    QTest::keyClick(offer, Qt::Key_Escape);
+    offer->close();
+    QTimer::singleShot(50, [offer] {
+      QVERIFY(offer->isVisible());
+      QTest::mouseClick(offer->DiscardButton(), Qt::LeftButton);
+    });
+  });
+  QCOMPARE(AskRecoveryPrompt(nullptr, QStringLiteral("Unsaved changes...")),
+           RecoveryAnswer::kDiscard);
 }
 
 void PromptDialogsTest::longMessageWraps() {
