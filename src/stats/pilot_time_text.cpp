@@ -46,6 +46,20 @@ std::string ClassLines(const PilotTimeReport& report) {
   return text;
 }
 
+// "- " and the note in lines of at most 78 characters, continued under its text.
+std::string NoteLines(const std::string& note) {
+  constexpr std::size_t kWidth = 76;
+  std::string text, rest = note, prefix = "- ";
+  while (rest.size() > kWidth) {
+    std::size_t cut = rest.rfind(' ', kWidth);
+    if (cut == std::string::npos || cut == 0) cut = kWidth;
+    text += prefix + rest.substr(0, cut) + "\n";
+    rest.erase(0, rest.find_first_not_of(' ', cut));
+    prefix = "  ";
+  }
+  return text + prefix + rest + "\n";
+}
+
 std::string Tabbed(const std::vector<std::string>& cells) {
   std::string line;
   for (std::size_t i = 0; i < cells.size(); ++i) line += (i ? "\t" : "") + cells[i];
@@ -63,7 +77,7 @@ std::string PilotTimeText(const PilotTimeReport& report) {
   }
   if (!report.classTotals.empty()) text += ClassLines(report);
   text += "\nNotes\n";
-  for (const std::string& note : report.notes) text += "- " + note + "\n";
+  for (const std::string& note : report.notes) text += NoteLines(note);
   return text;
 }
 
