@@ -18,15 +18,15 @@
 namespace aerodex::stats {
 
 struct FlightFilter {
-  DateRange dates;
-  std::vector<std::string> aircraft;  // N-Numbers, exactly; empty: any
-  std::string model;                  // text in "Make Model", any case; empty: any
-  std::optional<AircraftClass> aircraftClass;
+  DateRange dates{};
+  std::vector<std::string> aircraft{};  // N-Numbers, exactly; empty: any
+  std::string model{};                  // text in "Make Model", any case; empty: any
+  std::optional<AircraftClass> aircraftClass{};
   bool complex = false;
   bool highPerformance = false;
   bool tailWheel = false;
   bool multiEngine = false;
-  std::string text;  // in departure, arrival, route or remarks, any case; empty: any
+  std::string text{};  // in departure, arrival, route or remarks, any case; empty: any
 };
 
 class FlightQuery {
