@@ -41,6 +41,19 @@ bool GroupBefore(const FlightGroup& a, const FlightGroup& b, GroupBy by) {
   return rank(a.key) < rank(b.key);
 }
 
+// Whether two flights fall in one group without making its key: flights in
+// log order mostly share their month, year or aircraft with the one before.
+bool SameGroup(const CAerodexEntry& a, const CAerodexEntry& b, GroupBy by) {
+  switch (by) {
+    case GroupBy::kMonth:
+      return a.year == b.year && a.month == b.month;
+    case GroupBy::kYear:
+      return a.year == b.year;
+    default:
+      return a.nNumber == b.nNumber;
+  }
+}
+
 }  // namespace
 
 void FlightTotals::Add(const CAerodexEntry& flight, const CAirplane* airplane) {
@@ -109,13 +122,19 @@ std::vector<FlightGroup> GroupFlights(const CAerodexDoc& doc,
   const AircraftLookup lookup(doc);
   std::vector<FlightGroup> groups;
   std::unordered_map<std::string, std::size_t> slots;
+  const CAerodexEntry* previous = nullptr;
+  std::size_t slot = 0;
   for (const std::uint32_t index : flights) {
     const CAerodexEntry& flight = doc.Entry(index);
     const CAirplane* airplane = lookup.Find(flight.nNumber);
-    std::string key = GroupKey(flight, airplane, by);
-    const auto [slot, added] = slots.try_emplace(key, groups.size());
-    if (added) groups.push_back(FlightGroup{std::move(key), {}});
-    groups[slot->second].totals.Add(flight, airplane);
+    if (previous == nullptr || !SameGroup(*previous, flight, by)) {
+      std::string key = GroupKey(flight, airplane, by);
+      const auto [found, added] = slots.try_emplace(key, groups.size());
+      if (added) groups.push_back(FlightGroup{std::move(key), {}});
+      slot = found->second;
+    }
+    groups[slot].totals.Add(flight, airplane);
+    previous = &flight;
   }
   std::sort(groups.begin(), groups.end(),
             [by](const FlightGroup& a, const FlightGroup& b) { return GroupBefore(a, b, by); });
