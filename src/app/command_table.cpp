@@ -63,6 +63,11 @@ constexpr std::array kCommands = {
     nullptr, "Checks every flight against the entry form's rules, and the whole log for flights "
     "entered twice, tachometer gaps and overlaps, and hours above the hours they are part of. "
     "Double-click a finding to show its flight."},
+  CommandInfo{ID_PILOT_TIME, "&Pilot Time (8710)...",
+    "Record of pilot time for the FAA Form 8710-1, by kind of aircraft and class\nPilot Time (8710)",
+    nullptr, "Adds up your time as the FAA Form 8710-1 asks for it (IACRA too), cell by cell: "
+    "airplanes, rotorcraft, gliders, lighter than air and training devices, then the totals "
+    "by class. Choose a date range, copy it or print it."},
   CommandInfo{ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr,
     "Shows or hides the row of buttons under the menus."},
   CommandInfo{ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr,
@@ -120,7 +125,7 @@ constexpr std::array kAircraftMenu = {
   int{ID_NEW_AIRCRAFT}, int{ID_EDIT_AIRCRAFT}, int{ID_DELETE_AIRCRAFT}};
 constexpr std::array kStatisticsMenu = {
   int{ID_CHECK_CURRENCY}, int{ID_AIRCRAFT_STATUS}, int{ID_USAGE_PATTERNS},
-  kSeparator, int{ID_CHECK_LOG}};
+  kSeparator, int{ID_CHECK_LOG}, int{ID_PILOT_TIME}};
 constexpr std::array kViewMenu = {
   int{ID_VIEW_TOOLBAR}, int{ID_VIEW_STATUS_BAR}, kSeparator,
   int{ID_VIEW_ALL_ENTRIES}, int{ID_VIEW_GROUP_BY_NNUMBER}, int{ID_VIEW_GROUP_BY_MAKE},

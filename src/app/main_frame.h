@@ -79,6 +79,7 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   void RegisterHelpCommands();
   void ConnectDocument();
   void OnGoToDate();
+  void OnPilotTime();
   void PlaceWindow();
   void SaveWindowPlacement();
 
