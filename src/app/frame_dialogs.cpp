@@ -34,6 +34,16 @@ QString CQtFrameDialogs::ChooseSaveFile(const QString& suggestedPath) {
   return dialog.selectedFiles().constFirst();
 }
 
+QString CQtFrameDialogs::ChooseCsvFile(const QString& suggestedName) {
+  QFileDialog dialog(parent_, QStringLiteral("Export CSV"), QString(),
+                     QStringLiteral("CSV Files (*.csv)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("csv"));
+  dialog.selectFile(suggestedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 void CQtFrameDialogs::ShowMessage(const QString& text) {
   QMessageBox::warning(parent_, QString::fromLatin1(kAppTitle), text);
 }

@@ -32,6 +32,8 @@ class CFrameDialogs {
   virtual bool AskConfirmation(const QString& message) = 0;
   // Go to Date's question; empty when cancelled (and where nobody answers).
   virtual std::optional<LocalDate> AskDate(const LocalDate& /*proposal*/) { return std::nullopt; }
+  // Where to export a table as CSV; empty when cancelled (and where nobody answers).
+  virtual QString ChooseCsvFile(const QString& /*suggestedName*/) { return {}; }
   // The error prompt, dismissed with OK.
   virtual void ShowError(const QString& message) = 0;
   // A form's field check failed: the warning over that form.
@@ -48,6 +50,7 @@ class CQtFrameDialogs : public CFrameDialogs {
   void ShowMessage(const QString& text) override;
   bool AskConfirmation(const QString& message) override;
   std::optional<LocalDate> AskDate(const LocalDate& proposal) override;
+  QString ChooseCsvFile(const QString& suggestedName) override;
   void ShowError(const QString& message) override;
   void WarnAboutField(QWidget* form, const QString& message) override;
 

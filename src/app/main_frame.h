@@ -26,6 +26,7 @@ class CAerodexView;
 class CAppPort;
 class CAppSettings;
 class CDocumentManager;
+class CFlightsPanel;
 class CFrameDialogs;
 class CMenuStatusTips;
 class CPrintController;
@@ -50,6 +51,8 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   CHelpWindow* HelpWindow() const { return help_; }
   QMenu* RecentFileMenu() const { return fileMenu_; }
   CFrameDialogs& Dialogs() const { return *dialogs_; }
+  // Null until "Flights and Totals..." first opens it.
+  CFlightsPanel* FlightsPanel() const { return flightsPanel_; }
 
   // The one answer to a change of the document: repaints the view, refreshes
   // the commands' enabling and ticks, and the caption.
@@ -80,6 +83,7 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   void ConnectDocument();
   void OnGoToDate();
   void OnPilotTime();
+  void OnFlightsPanel();
   void PlaceWindow();
   void SaveWindowPlacement();
 
@@ -95,6 +99,7 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   CCommandRouter* router_ = nullptr;
   CDocumentManager* documents_ = nullptr;
   CPrintController* printing_ = nullptr;
+  CFlightsPanel* flightsPanel_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   CStatusIndicators* indicators_ = nullptr;
   QMenu* fileMenu_ = nullptr;

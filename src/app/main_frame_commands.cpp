@@ -11,6 +11,7 @@
 #include "app/command_ids.h"
 #include "app/dialogs/pilot_time_dialog.h"
 #include "app/document_manager.h"
+#include "app/flights_panel.h"
 #include "app/frame_dialogs.h"
 #include "app/main_frame.h"
 #include "app/pilot_time_page.h"
@@ -67,6 +68,7 @@ void CMainFrame::RegisterEditingCommands() {
   r.SetHandler(ID_AIRCRAFT_STATUS, {[this] { OnAircraftStatus(doc_, port_); }});
   r.SetHandler(ID_CHECK_LOG, {[this] { OnCheckLog(doc_, port_); }});
   r.SetHandler(ID_PILOT_TIME, {[this] { OnPilotTime(); }});
+  r.SetHandler(ID_FLIGHTS_PANEL, {[this] { OnFlightsPanel(); }});
   // A double click on the selected flight is Edit Entry, with its rule.
   view_->SetEditEntryHandler([this] { router_->Execute(ID_EDIT_ENTRY); });
 }
@@ -91,6 +93,17 @@ void CMainFrame::OnPilotTime() {
       },
       this);
   dialog.exec();
+}
+
+// Made on first use: a log never asked about costs no table.
+void CMainFrame::OnFlightsPanel() {
+  if (!flightsPanel_) {
+    flightsPanel_ = new CFlightsPanel(
+        doc_, *dialogs_, [this] { router_->Execute(ID_EDIT_ENTRY); }, this);
+    addDockWidget(Qt::BottomDockWidgetArea, flightsPanel_);
+  }
+  flightsPanel_->show();
+  flightsPanel_->raise();
 }
 
 void CMainFrame::RegisterViewCommands() {

@@ -1,0 +1,37 @@
+#include "app/flight_filter_proxy.h"
+
+#include "app/flight_table_model.h"
+
+namespace aerodex {
+
+CFlightFilterProxy::CFlightFilterProxy(const CAerodexDoc& doc, CFlightTableModel& flights,
+                                       QObject* parent)
+    : QSortFilterProxyModel(parent), doc_(doc), flights_(flights) {
+  setSourceModel(&flights);
+  setSortRole(kSortRole);
+}
+
+void CFlightFilterProxy::SetQuery(std::optional<stats::FlightQuery> query) {
+  query_ = std::move(query);
+  invalidateFilter();
+}
+
+std::vector<std::uint32_t> CFlightFilterProxy::ShownFlights() const {
+  std::vector<std::uint32_t> flights;
+  flights.reserve(static_cast<std::size_t>(rowCount()));
+  for (int row = 0; row < rowCount(); ++row) {
+    flights.push_back(static_cast<std::uint32_t>(mapToSource(index(row, 0)).row()));
+  }
+  return flights;
+}
+
+bool CFlightFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+  if (!query_ || sourceRow >= static_cast<int>(doc_.EntryCount())) return true;
+  return query_->Matches(doc_.Entry(sourceRow));
+}
+
+bool CFlightFilterProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  return flights_.Less(left.row(), right.row(), left.column());
+}
+
+}  // namespace aerodex
