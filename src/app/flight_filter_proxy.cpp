@@ -8,7 +8,12 @@ CFlightFilterProxy::CFlightFilterProxy(const CAerodexDoc& doc, CFlightTableModel
                                        QObject* parent)
     : QSortFilterProxyModel(parent), doc_(doc), flights_(flights) {
   setSourceModel(&flights);
-  setSortRole(kSortRole);
+}
+
+void CFlightFilterProxy::sort(int column, Qt::SortOrder order) { flights_.sort(column, order); }
+
+std::uint32_t CFlightFilterProxy::EntryAt(int row) const {
+  return flights_.EntryAt(mapToSource(index(row, 0)).row());
 }
 
 void CFlightFilterProxy::SetQuery(std::optional<stats::FlightQuery> query) {
@@ -20,18 +25,14 @@ std::vector<std::uint32_t> CFlightFilterProxy::ShownFlights() const {
   std::vector<std::uint32_t> flights;
   flights.reserve(static_cast<std::size_t>(rowCount()));
   for (int row = 0; row < rowCount(); ++row) {
-    flights.push_back(static_cast<std::uint32_t>(mapToSource(index(row, 0)).row()));
+    flights.push_back(EntryAt(row));
   }
   return flights;
 }
 
 bool CFlightFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
   if (!query_ || sourceRow >= static_cast<int>(doc_.EntryCount())) return true;
-  return query_->Matches(doc_.Entry(sourceRow));
-}
-
-bool CFlightFilterProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-  return flights_.Less(left.row(), right.row(), left.column());
+  return query_->Matches(doc_.Entry(flights_.EntryAt(sourceRow)));
 }
 
 }  // namespace aerodex

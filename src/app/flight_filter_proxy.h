@@ -1,6 +1,6 @@
 // The Flights panel's sort/filter proxy over CFlightTableModel: it lets a
-// flight through when the core's flight query matches it, and sorts by the
-// model's raw values. SetQuery(nullopt) shows every flight.
+// flight through when the core's flight query matches it, and hands sorting
+// to the model, whose order it keeps. SetQuery(nullopt) shows every flight.
 #pragma once
 
 #include <QSortFilterProxyModel>
@@ -22,10 +22,12 @@ class CFlightFilterProxy : public QSortFilterProxyModel {
   void SetQuery(std::optional<stats::FlightQuery> query);
   // The entry indexes of the rows shown, in the shown order.
   std::vector<std::uint32_t> ShownFlights() const;
+  // The entry a shown row holds.
+  std::uint32_t EntryAt(int row) const;
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
  protected:
   bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
  private:
   const CAerodexDoc& doc_;

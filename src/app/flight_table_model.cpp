@@ -1,5 +1,7 @@
 #include "app/flight_table_model.h"
 
+#include <algorithm>
+
 #include "app/flight_columns.h"
 #include "app/qt_text.h"
 #include "stats/aircraft_class.h"
@@ -37,7 +39,37 @@ void CFlightTableModel::Refresh() {
     const CAerodexEntry& flight = doc_.Entry(i);
     numbers_[i].Add(flight, lookup.Find(flight.nNumber));
   }
+  SortOrder(sortColumn_);
   endResetModel();
+}
+
+void CFlightTableModel::sort(int column, Qt::SortOrder order) {
+  if (column < 0 || column >= columnCount()) return;
+  beginResetModel();
+  sortColumn_ = column;
+  sortOrder_ = order;
+  SortOrder(column);
+  endResetModel();
+}
+
+void CFlightTableModel::SortOrder(int column) {
+  order_.resize(numbers_.size());
+  for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = static_cast<std::uint32_t>(i);
+  // The log is in date order already.
+  if (column >= kTextColumns) {
+    const NumberColumn& number = NumberColumns()[column - kTextColumns];
+    std::vector<double> keys(numbers_.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = number.value(numbers_[i]);
+    std::stable_sort(order_.begin(), order_.end(),
+                     [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+  } else if (column > 0) {
+    std::vector<QString> keys(numbers_.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = Text(static_cast<int>(i), column);
+    std::stable_sort(order_.begin(), order_.end(), [&keys](std::uint32_t a, std::uint32_t b) {
+      return keys[a].compare(keys[b], Qt::CaseInsensitive) < 0;
+    });
+  }
+  if (sortOrder_ == Qt::DescendingOrder) std::reverse(order_.begin(), order_.end());
 }
 
 int CFlightTableModel::rowCount(const QModelIndex& parent) const {
@@ -48,8 +80,8 @@ int CFlightTableModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kTextColumns + static_cast<int>(NumberColumns().size());
 }
 
-QString CFlightTableModel::Text(int row, int column) const {
-  const CAerodexEntry& flight = doc_.Entry(row);
+QString CFlightTableModel::Text(int entry, int column) const {
+  const CAerodexEntry& flight = doc_.Entry(entry);
   switch (column) {
     case 0:
       return QString::fromStdString(stats::IsoDateText({flight.day, flight.month, flight.year}));
@@ -61,29 +93,17 @@ QString CFlightTableModel::Text(int row, int column) const {
       return FromCp1252(flight.remarks);
     default: {
       const NumberColumn& number = NumberColumns()[column - kTextColumns];
-      return NumberText(number, number.value(numbers_[row]));
+      return NumberText(number, number.value(numbers_[entry]));
     }
   }
 }
 
 QVariant CFlightTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
-  if (role == Qt::DisplayRole) return Text(index.row(), index.column());
+  const int entry = static_cast<int>(EntryAt(index.row()));
+  if (role == Qt::DisplayRole) return Text(entry, index.column());
   if (role == Qt::TextAlignmentRole) return Aligned(index.column(), kTextColumns);
-  if (role == kSortRole && index.column() >= kTextColumns) {
-    return NumberColumns()[index.column() - kTextColumns].value(numbers_[index.row()]);
-  }
-  if (role == kSortRole) return Text(index.row(), index.column());
   return {};
-}
-
-bool CFlightTableModel::Less(int a, int b, int column) const {
-  if (column == 0) return CompareEntries(doc_.Entry(a), doc_.Entry(b)) < 0;
-  if (column >= kTextColumns) {
-    const NumberColumn& number = NumberColumns()[column - kTextColumns];
-    return number.value(numbers_[a]) < number.value(numbers_[b]);
-  }
-  return Text(a, column).compare(Text(b, column), Qt::CaseInsensitive) < 0;
 }
 
 QVariant CFlightTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/flight_columns.h"
 #include "app/flight_filter_proxy.h"
@@ -118,9 +119,10 @@ QWidget* CFlightsPanel::BuildFilters() {
     to_->setEnabled(range);
     ApplyFilters();
   });
-  for (QComboBox* box : {aircraft_, class_, groupBy_}) {
+  for (QComboBox* box : {aircraft_, class_}) {
     connect(box, &QComboBox::currentIndexChanged, this, &CFlightsPanel::ApplyFilters);
   }
+  connect(groupBy_, &QComboBox::currentIndexChanged, this, &CFlightsPanel::ShowGrouping);
   for (QLineEdit* edit : {model_, search_}) {
     connect(edit, &QLineEdit::textChanged, this, &CFlightsPanel::ApplyFilters);
   }
@@ -229,21 +231,26 @@ void CFlightsPanel::FillAircraftBox() {
 
 void CFlightsPanel::ApplyFilters() {
   proxy_->SetQuery(stats::FlightQuery(doc_, Filter()));
-  const std::vector<std::uint32_t> shown = proxy_->ShownFlights();
-  totals_ = stats::SumFlights(doc_, shown);
+  totals_ = stats::SumFlights(doc_, proxy_->ShownFlights());
+  totalsLine_->setText(TotalsLine(totals_));
+  ShowGrouping();
+}
+
+void CFlightsPanel::ShowGrouping() {
   if (const auto by = GroupBy()) {
+    // Groups in log order of their flights: months and years come out in date order.
+    std::vector<std::uint32_t> shown = proxy_->ShownFlights();
+    std::sort(shown.begin(), shown.end());
     groups_->SetGroups(stats::GroupFlights(doc_, shown, *by), groupBy_->currentText());
     SetTableModel(groupSort_);
   } else {
     SetTableModel(proxy_);
   }
-  totalsLine_->setText(TotalsLine(totals_));
 }
 
 void CFlightsPanel::FlightPicked(const QModelIndex& index, bool edit) {
   if (!index.isValid() || table_->model() != proxy_) return;
-  const int entry = proxy_->mapToSource(index).row();
-  stats::ShowFlight(doc_, static_cast<std::size_t>(entry));
+  stats::ShowFlight(doc_, proxy_->EntryAt(index.row()));
   if (edit && editEntry_) editEntry_();
 }
 

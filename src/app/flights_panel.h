@@ -86,6 +86,7 @@ class CFlightsPanel : public QDockWidget, private CDocumentListener {
   QWidget* ButtonRow(bool insurer);
   void Refresh();
   void ApplyFilters();
+  void ShowGrouping();
   void ShowTotals();
   void FillAircraftBox();
   void FillInsurerTable();

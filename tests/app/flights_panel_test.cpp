@@ -35,6 +35,7 @@ class FlightsPanelTest : public QObject {
   void cleanup();
   void everyFilterAgreesWithTheCoreQuery();
   void groupsAddUpToTheFlightsShown();
+  void sortsByAnyColumnAndFiltersKeepTheOrder();
   void selectionFollowsIntoTheLogAndDoubleClickEdits();
   void followsChangesOfTheLog();
   void insurerTableAndExport();
@@ -136,6 +137,26 @@ void FlightsPanelTest::groupsAddUpToTheFlightsShown() {
   if (!dir.isEmpty()) QVERIFY(Frame().grab().save(dir + QStringLiteral("/flights_grouped.png")));
   Panel().GroupByBox()->setCurrentIndex(0);
   QCOMPARE(Rows(), shown);
+}
+
+void FlightsPanelTest::sortsByAnyColumnAndFiltersKeepTheOrder() {
+  QTableView& table = *Panel().Table();
+  const int total = 17;
+  QCOMPARE(table.model()->headerData(total, Qt::Horizontal).toString(), QStringLiteral("Total"));
+  table.sortByColumn(total, Qt::DescendingOrder);
+  Panel().AircraftBox()->setCurrentIndex(Panel().AircraftBox()->findText("5432K"));
+  double previous = 1e9;
+  for (int r = 0; r < Rows(); ++r) {
+    const double hours = table.model()->index(r, total).data().toDouble();
+    QVERIFY(hours <= previous);
+    previous = hours;
+    QCOMPARE(table.model()->index(r, 1).data().toString(), QStringLiteral("5432K"));
+  }
+  table.sortByColumn(0, Qt::AscendingOrder);
+  QVERIFY(table.model()->index(0, 0).data().toString() <
+          table.model()->index(Rows() - 1, 0).data().toString());
+  table.selectRow(Rows() - 1);
+  QCOMPARE(Doc().selectedEntry, &Doc().Entry(Panel().ShownFlights().back()));
 }
 
 void FlightsPanelTest::selectionFollowsIntoTheLogAndDoubleClickEdits() {
