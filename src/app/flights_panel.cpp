@@ -1,12 +1,9 @@
 #include "app/flights_panel.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -14,6 +11,7 @@
 #include <algorithm>
 
 #include "app/flight_columns.h"
+#include "app/flight_filter_bar.h"
 #include "app/flight_filter_proxy.h"
 #include "app/flight_table_model.h"
 #include "app/qt_text.h"
@@ -22,45 +20,15 @@
 namespace aerodex {
 namespace {
 
-constexpr int kDateRange = -1;
-constexpr int kNoChoice = -1;
-
-QDate ToQDate(const LocalDate& date) { return QDate(date.year, date.month, date.day); }
-LocalDate FromQDate(const QDate& date) { return {date.day(), date.month(), date.year()}; }
-
-void FillPeriods(QComboBox& box) {
-  using stats::Period;
-  for (Period period :
-       {Period::kAll, Period::kLast30Days, Period::kLast60Days, Period::kLast90Days,
-        Period::kLast6Months, Period::kLast12Months, Period::kLast24Months, Period::kThisYear}) {
-    box.addItem(QString::fromLatin1(stats::PeriodName(period)), static_cast<int>(period));
-  }
-  box.addItem(QStringLiteral("Date range"), kDateRange);
-}
-
-void FillClasses(QComboBox& box) {
-  box.addItem(QStringLiteral("Any class"), kNoChoice);
-  for (int c = 0; c <= static_cast<int>(stats::AircraftClass::kBalloon); ++c) {
-    box.addItem(QString::fromLatin1(stats::ClassName(static_cast<stats::AircraftClass>(c))), c);
-  }
-}
+constexpr int kNoGrouping = -1;
 
 void FillGroupings(QComboBox& box) {
-  box.addItem(QStringLiteral("No grouping"), kNoChoice);
+  box.addItem(QStringLiteral("No grouping"), kNoGrouping);
   box.addItem(QStringLiteral("Month"), static_cast<int>(stats::GroupBy::kMonth));
   box.addItem(QStringLiteral("Year"), static_cast<int>(stats::GroupBy::kYear));
   box.addItem(QStringLiteral("Aircraft"), static_cast<int>(stats::GroupBy::kAircraft));
   box.addItem(QStringLiteral("Make and model"), static_cast<int>(stats::GroupBy::kModel));
   box.addItem(QStringLiteral("Class"), static_cast<int>(stats::GroupBy::kClass));
-}
-
-QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
-  auto* row = new QWidget(parent);
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* widget : widgets) layout->addWidget(widget);
-  layout->addStretch();
-  return row;
 }
 
 }  // namespace
@@ -89,53 +57,14 @@ CFlightsPanel::CFlightsPanel(CAerodexDoc& doc, CFrameDialogs& dialogs,
 CFlightsPanel::~CFlightsPanel() { doc_.RemoveListener(this); }
 
 QWidget* CFlightsPanel::BuildFilters() {
-  period_ = new QComboBox(this);
-  FillPeriods(*period_);
-  from_ = new QDateEdit(ToQDate(doc_.Clock().Today()).addYears(-1), this);
-  to_ = new QDateEdit(ToQDate(doc_.Clock().Today()), this);
-  for (QDateEdit* edit : {from_, to_}) {
-    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    edit->setCalendarPopup(true);
-    edit->setEnabled(false);
-    connect(edit, &QDateEdit::dateChanged, this, &CFlightsPanel::ApplyFilters);
-  }
-  aircraft_ = new QComboBox(this);
-  model_ = new QLineEdit(this);
-  model_->setPlaceholderText(QStringLiteral("Make and model"));
-  class_ = new QComboBox(this);
-  FillClasses(*class_);
-  complex_ = new QCheckBox(QStringLiteral("Complex"), this);
-  highPerformance_ = new QCheckBox(QStringLiteral("High performance"), this);
-  tailWheel_ = new QCheckBox(QStringLiteral("Tail wheel"), this);
-  multiEngine_ = new QCheckBox(QStringLiteral("Multi-engine"), this);
-  search_ = new QLineEdit(this);
-  search_->setPlaceholderText(QStringLiteral("Search airports, route, remarks"));
-  search_->setClearButtonEnabled(true);
-  groupBy_ = new QComboBox(this);
+  filters_ = new CFlightFilterBar(doc_, this);
+  groupBy_ = new QComboBox(filters_);
   FillGroupings(*groupBy_);
-  connect(period_, &QComboBox::currentIndexChanged, this, [this] {
-    const bool range = period_->currentData().toInt() == kDateRange;
-    from_->setEnabled(range);
-    to_->setEnabled(range);
-    ApplyFilters();
-  });
-  for (QComboBox* box : {aircraft_, class_}) {
-    connect(box, &QComboBox::currentIndexChanged, this, &CFlightsPanel::ApplyFilters);
-  }
+  filters_->SecondRow()->addWidget(new QLabel(QStringLiteral("Group by"), filters_));
+  filters_->SecondRow()->addWidget(groupBy_);
+  connect(filters_, &CFlightFilterBar::changed, this, &CFlightsPanel::ApplyFilters);
   connect(groupBy_, &QComboBox::currentIndexChanged, this, &CFlightsPanel::ShowGrouping);
-  for (QLineEdit* edit : {model_, search_}) {
-    connect(edit, &QLineEdit::textChanged, this, &CFlightsPanel::ApplyFilters);
-  }
-  for (QCheckBox* box : {complex_, highPerformance_, tailWheel_, multiEngine_}) {
-    connect(box, &QCheckBox::toggled, this, &CFlightsPanel::ApplyFilters);
-  }
-  auto* filters = new QWidget(this);
-  auto* layout = new QVBoxLayout(filters);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Row(filters, {period_, from_, to_, aircraft_, model_, class_}));
-  layout->addWidget(Row(filters, {complex_, highPerformance_, tailWheel_, multiEngine_, search_,
-                                  new QLabel(QStringLiteral("Group by"), filters), groupBy_}));
-  return filters;
+  return filters_;
 }
 
 QWidget* CFlightsPanel::BuildFlightsTab() {
@@ -175,30 +104,11 @@ void CFlightsPanel::SetTableModel(QAbstractItemModel* model) {
           [this](const QModelIndex& current) { FlightPicked(current, false); });
 }
 
-stats::FlightFilter CFlightsPanel::Filter() const {
-  stats::FlightFilter filter;
-  const int period = period_->currentData().toInt();
-  if (period == kDateRange) {
-    filter.dates = {FromQDate(from_->date()), FromQDate(to_->date())};
-  } else {
-    filter.dates = stats::PeriodRange(static_cast<stats::Period>(period), doc_.Clock().Today());
-  }
-  if (aircraft_->currentIndex() > 0) filter.aircraft = {ToCp1252(aircraft_->currentText())};
-  filter.model = ToCp1252(model_->text());
-  if (const int c = class_->currentData().toInt(); c != kNoChoice) {
-    filter.aircraftClass = static_cast<stats::AircraftClass>(c);
-  }
-  filter.complex = complex_->isChecked();
-  filter.highPerformance = highPerformance_->isChecked();
-  filter.tailWheel = tailWheel_->isChecked();
-  filter.multiEngine = multiEngine_->isChecked();
-  filter.text = ToCp1252(search_->text());
-  return filter;
-}
+stats::FlightFilter CFlightsPanel::Filter() const { return filters_->Filter(); }
 
 std::optional<stats::GroupBy> CFlightsPanel::GroupBy() const {
   const int by = groupBy_->currentData().toInt();
-  if (by == kNoChoice) return std::nullopt;
+  if (by == kNoGrouping) return std::nullopt;
   return static_cast<stats::GroupBy>(by);
 }
 
@@ -211,22 +121,10 @@ void CFlightsPanel::DocumentChanged(const CAerodexDoc& doc) {
 
 void CFlightsPanel::Refresh() {
   shownRevision_ = doc_.Revision();
-  FillAircraftBox();
+  filters_->FillAircraft();
   flights_->Refresh();
   ApplyFilters();
   FillInsurerTable();
-}
-
-void CFlightsPanel::FillAircraftBox() {
-  const QString chosen = aircraft_->currentText();
-  const QSignalBlocker quiet(aircraft_);
-  aircraft_->clear();
-  aircraft_->addItem(QStringLiteral("All aircraft"));
-  for (std::size_t i = 0; i < doc_.AircraftCount(); ++i) {
-    const QString nNumber = FromCp1252(doc_.Aircraft(i).nNumber);
-    if (aircraft_->findText(nNumber) < 0) aircraft_->addItem(nNumber);
-  }
-  aircraft_->setCurrentIndex(std::max(0, aircraft_->findText(chosen)));
 }
 
 void CFlightsPanel::ApplyFilters() {
@@ -255,5 +153,15 @@ void CFlightsPanel::FlightPicked(const QModelIndex& index, bool edit) {
 }
 
 QString CFlightsPanel::TableText(bool csv) const { return ModelText(*table_->model(), csv); }
+
+QComboBox* CFlightsPanel::PeriodBox() const { return filters_->PeriodBox(); }
+QComboBox* CFlightsPanel::AircraftBox() const { return filters_->AircraftBox(); }
+QLineEdit* CFlightsPanel::ModelEdit() const { return filters_->ModelEdit(); }
+QComboBox* CFlightsPanel::ClassBox() const { return filters_->ClassBox(); }
+QCheckBox* CFlightsPanel::ComplexBox() const { return filters_->ComplexBox(); }
+QCheckBox* CFlightsPanel::HighPerformanceBox() const { return filters_->HighPerformanceBox(); }
+QCheckBox* CFlightsPanel::TailWheelBox() const { return filters_->TailWheelBox(); }
+QCheckBox* CFlightsPanel::MultiEngineBox() const { return filters_->MultiEngineBox(); }
+QLineEdit* CFlightsPanel::SearchEdit() const { return filters_->SearchEdit(); }
 
 }  // namespace aerodex

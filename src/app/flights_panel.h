@@ -22,7 +22,6 @@
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +32,7 @@ class QTableWidget;
 
 namespace aerodex {
 
+class CFlightFilterBar;
 class CFlightFilterProxy;
 class CFrameDialogs;
 class CFlightTableModel;
@@ -60,17 +60,16 @@ class CFlightsPanel : public QDockWidget, private CDocumentListener {
   // Writes the shown table as CSV to path, atomically; false with a message.
   bool ExportCsv(const QString& path, bool insurer, QString& error) const;
 
-  QComboBox* PeriodBox() const { return period_; }
-  QDateEdit* FromEdit() const { return from_; }
-  QDateEdit* ToEdit() const { return to_; }
-  QComboBox* AircraftBox() const { return aircraft_; }
-  QLineEdit* ModelEdit() const { return model_; }
-  QComboBox* ClassBox() const { return class_; }
-  QCheckBox* ComplexBox() const { return complex_; }
-  QCheckBox* HighPerformanceBox() const { return highPerformance_; }
-  QCheckBox* TailWheelBox() const { return tailWheel_; }
-  QCheckBox* MultiEngineBox() const { return multiEngine_; }
-  QLineEdit* SearchEdit() const { return search_; }
+  CFlightFilterBar* Filters() const { return filters_; }
+  QComboBox* PeriodBox() const;
+  QComboBox* AircraftBox() const;
+  QLineEdit* ModelEdit() const;
+  QComboBox* ClassBox() const;
+  QCheckBox* ComplexBox() const;
+  QCheckBox* HighPerformanceBox() const;
+  QCheckBox* TailWheelBox() const;
+  QCheckBox* MultiEngineBox() const;
+  QLineEdit* SearchEdit() const;
   QComboBox* GroupByBox() const { return groupBy_; }
   QTableView* Table() const { return table_; }
   QLabel* TotalsLabel() const { return totalsLine_; }
@@ -88,7 +87,6 @@ class CFlightsPanel : public QDockWidget, private CDocumentListener {
   void ApplyFilters();
   void ShowGrouping();
   void ShowTotals();
-  void FillAircraftBox();
   void FillInsurerTable();
   void FlightPicked(const QModelIndex& index, bool edit);
 
@@ -105,17 +103,7 @@ class CFlightsPanel : public QDockWidget, private CDocumentListener {
   QSortFilterProxyModel* groupSort_;
   stats::FlightTotals totals_;
   QTabWidget* tabs_;
-  QComboBox* period_;
-  QDateEdit* from_;
-  QDateEdit* to_;
-  QComboBox* aircraft_;
-  QLineEdit* model_;
-  QComboBox* class_;
-  QCheckBox* complex_;
-  QCheckBox* highPerformance_;
-  QCheckBox* tailWheel_;
-  QCheckBox* multiEngine_;
-  QLineEdit* search_;
+  CFlightFilterBar* filters_;
   QComboBox* groupBy_;
   QTableView* table_;
   QLabel* totalsLine_;
