@@ -39,6 +39,7 @@ enum CommandId : int {
   ID_CHECK_LOG = 32830,
   ID_PILOT_TIME = 32832,
   ID_FLIGHTS_PANEL = 32833,
+  ID_CHARTS = 32834,
 
   // View
   ID_VIEW_TOOLBAR = 59392,

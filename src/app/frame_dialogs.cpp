@@ -34,14 +34,30 @@ QString CQtFrameDialogs::ChooseSaveFile(const QString& suggestedPath) {
   return dialog.selectedFiles().constFirst();
 }
 
-QString CQtFrameDialogs::ChooseCsvFile(const QString& suggestedName) {
-  QFileDialog dialog(parent_, QStringLiteral("Export CSV"), QString(),
-                     QStringLiteral("CSV Files (*.csv)"));
+namespace {
+
+QString ChooseFileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& suffix, const QString& suggestedName) {
+  QFileDialog dialog(parent, title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("csv"));
+  dialog.setDefaultSuffix(suffix);
   dialog.selectFile(suggestedName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString CQtFrameDialogs::ChooseCsvFile(const QString& suggestedName) {
+  return ChooseFileToWrite(parent_, QStringLiteral("Export CSV"),
+                           QStringLiteral("CSV Files (*.csv)"), QStringLiteral("csv"),
+                           suggestedName);
+}
+
+QString CQtFrameDialogs::ChooseImageFile(const QString& suggestedName) {
+  return ChooseFileToWrite(parent_, QStringLiteral("Save as PNG"),
+                           QStringLiteral("PNG Images (*.png)"), QStringLiteral("png"),
+                           suggestedName);
 }
 
 void CQtFrameDialogs::ShowMessage(const QString& text) {

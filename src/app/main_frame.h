@@ -26,6 +26,7 @@ class CAerodexView;
 class CAppPort;
 class CAppSettings;
 class CDocumentManager;
+class CChartsWindow;
 class CFlightsPanel;
 class CFrameDialogs;
 class CMenuStatusTips;
@@ -53,6 +54,8 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   CFrameDialogs& Dialogs() const { return *dialogs_; }
   // Null until "Flights and Totals..." first opens it.
   CFlightsPanel* FlightsPanel() const { return flightsPanel_; }
+  // Null until "Charts..." first opens it.
+  CChartsWindow* Charts() const { return charts_; }
 
   // The one answer to a change of the document: repaints the view, refreshes
   // the commands' enabling and ticks, and the caption.
@@ -84,6 +87,7 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   void OnGoToDate();
   void OnPilotTime();
   void OnFlightsPanel();
+  void OnCharts();
   void PlaceWindow();
   void SaveWindowPlacement();
 
@@ -100,6 +104,7 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   CDocumentManager* documents_ = nullptr;
   CPrintController* printing_ = nullptr;
   CFlightsPanel* flightsPanel_ = nullptr;
+  CChartsWindow* charts_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   CStatusIndicators* indicators_ = nullptr;
   QMenu* fileMenu_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include "app/aerodex_view.h"
 #include "app/app_port.h"
+#include "app/charts_window.h"
 #include "app/command_ids.h"
 #include "app/dialogs/pilot_time_dialog.h"
 #include "app/document_manager.h"
@@ -69,6 +70,7 @@ void CMainFrame::RegisterEditingCommands() {
   r.SetHandler(ID_CHECK_LOG, {[this] { OnCheckLog(doc_, port_); }});
   r.SetHandler(ID_PILOT_TIME, {[this] { OnPilotTime(); }});
   r.SetHandler(ID_FLIGHTS_PANEL, {[this] { OnFlightsPanel(); }});
+  r.SetHandler(ID_CHARTS, {[this] { OnCharts(); }});
   // A double click on the selected flight is Edit Entry, with its rule.
   view_->SetEditEntryHandler([this] { router_->Execute(ID_EDIT_ENTRY); });
 }
@@ -104,6 +106,14 @@ void CMainFrame::OnFlightsPanel() {
   }
   flightsPanel_->show();
   flightsPanel_->raise();
+}
+
+// A window of its own beside the log, kept once opened.
+void CMainFrame::OnCharts() {
+  if (!charts_) charts_ = new CChartsWindow(doc_, *dialogs_, this);
+  charts_->show();
+  charts_->raise();
+  charts_->activateWindow();
 }
 
 void CMainFrame::RegisterViewCommands() {

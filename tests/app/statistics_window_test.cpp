@@ -100,9 +100,9 @@ void StatisticsWindowTest::checkLogSitsAfterUsagePatternsWithItsPrompt() {
       items << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
   }
-  QCOMPARE(items,
-           (QStringList{"&Check Currency", "&Aircraft Status", "&Usage Patterns", "-",
-                        "Check &Log...", "&Pilot Time (8710)...", "&Flights and Totals..."}));
+  QCOMPARE(items, (QStringList{"&Check Currency", "&Aircraft Status", "&Usage Patterns", "-",
+                               "Check &Log...", "&Pilot Time (8710)...", "&Flights and Totals...",
+                               "C&harts..."}));
   QAction* checkLog = StatisticsItem(QStringLiteral("Check &Log..."));
   QCOMPARE(checkLog->data().toInt(), int(ID_CHECK_LOG));
   QVERIFY(checkLog->isEnabled());
