@@ -27,6 +27,7 @@ constexpr const char* kGroupNames[] = {"Month", "Year", "Aircraft", "Make and mo
 
 // Room enough for a few years of months; beyond, the labels stand upright.
 constexpr int kUprightLabelsAbove = 12;
+constexpr int kMostLabels = 120;
 
 QValueAxis* ValueAxis(QChart& chart, Qt::Alignment side, const QString& title, double top) {
   auto* axis = new QValueAxis(&chart);
@@ -84,6 +85,7 @@ QWidget* CChartsWindow::BuildChoices() {
     value_->addItem(QString::fromLatin1(stats::ChartValueName(static_cast<stats::ChartValue>(v))));
   }
   for (const char* name : kGroupNames) by_->addItem(QString::fromLatin1(name));
+  by_->setCurrentIndex(static_cast<int>(stats::GroupBy::kYear));  // the first look: year by year
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -146,6 +148,8 @@ void CChartsWindow::DrawSeries() {
   axisX->append(categories);
   if (categories.size() > kUprightLabelsAbove) axisX->setLabelsAngle(-90);
   axisX->setTruncateLabels(false);  // "2024-03" whole, not "..."
+  // Hundreds of labels could not be read anyway, and laying them out is slow.
+  axisX->setLabelsVisible(categories.size() <= kMostLabels);
   chart_->addAxis(axisX, Qt::AlignBottom);
   bars_->attachAxis(axisX);
   bars_->attachAxis(ValueAxis(*chart_, Qt::AlignLeft, name, top));

@@ -126,7 +126,7 @@ void ChartsWindowTest::savesPngAndCsv() {
   QVERIFY(ReadBytes(png).startsWith("\x89PNG"));
   const QString csv = dir_.filePath(QStringLiteral("chart.csv"));
   QVERIFY2(Charts().ExportCsv(csv, error), qPrintable(error));
-  QVERIFY(ReadText(csv).startsWith(QStringLiteral("Month,Total,Running total\r\n2023-01,")));
+  QVERIFY(ReadText(csv).startsWith(QStringLiteral("Year,Total,Running total\r\n2023,")));
   QVERIFY(!Charts().ExportCsv(dir_.filePath(QStringLiteral("none/chart.csv")), error));
   QVERIFY(error.startsWith(QStringLiteral("Failed to write ")));
 }
