@@ -31,8 +31,9 @@ std::vector<std::uint32_t> CFlightFilterProxy::ShownFlights() const {
 }
 
 bool CFlightFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
-  if (!query_ || sourceRow >= static_cast<int>(doc_.EntryCount())) return true;
-  return query_->Matches(doc_.Entry(flights_.EntryAt(sourceRow)));
+  const std::uint32_t entry = flights_.EntryAt(sourceRow);
+  if (!query_ || entry >= doc_.EntryCount()) return true;
+  return query_->Matches(doc_.Entry(entry));
 }
 
 }  // namespace aerodex

@@ -101,6 +101,8 @@ QString CFlightTableModel::Text(int entry, int column) const {
 QVariant CFlightTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const int entry = static_cast<int>(EntryAt(index.row()));
+  // A flight removed a moment ago, before the document's notice reaches us.
+  if (entry >= static_cast<int>(doc_.EntryCount())) return {};
   if (role == Qt::DisplayRole) return Text(entry, index.column());
   if (role == Qt::TextAlignmentRole) return Aligned(index.column(), kTextColumns);
   return {};
