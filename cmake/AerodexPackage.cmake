@@ -34,8 +34,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
-# The libraries come from dpkg-shlibdeps; named here are what no binary links: the fonts the
-# pages are drawn in and Qt's platform plugins, without which the window cannot open.
+# The libraries (Qt Charts among them) come from dpkg-shlibdeps; named here are what no binary
+# links: the fonts the pages are drawn in and Qt's platform plugins, without which the window
+# cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
 set(CPACK_STRIP_FILES ON)

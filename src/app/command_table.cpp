@@ -63,6 +63,24 @@ constexpr std::array kCommands = {
     nullptr, "Checks every flight against the entry form's rules, and the whole log for flights "
     "entered twice, tachometer gaps and overlaps, and hours above the hours they are part of. "
     "Double-click a finding to show its flight."},
+  CommandInfo{ID_PILOT_TIME, "&Pilot Time (8710)...",
+    "Record of pilot time for the FAA Form 8710-1, by kind of aircraft and class\nPilot Time (8710)",
+    nullptr, "Adds up your time as the FAA Form 8710-1 asks for it (IACRA too), cell by cell: "
+    "airplanes, rotorcraft, gliders, lighter than air and training devices, then the totals "
+    "by class. Choose a date range, copy it or print it."},
+  CommandInfo{ID_FLIGHTS_PANEL, "&Flights and Totals...",
+    "Find flights and their totals for any question\nFlights and Totals", nullptr,
+    "Opens a panel beside the log that lists the flights of a period, aircraft, make and model, "
+    "class or equipment, or with a text in their airports, route or remarks, with their totals "
+    "under the list; group them by month, year, aircraft, model or class. Click a flight to "
+    "show it in the log, double-click it to edit it. The second tab gives the hours an "
+    "insurer asks for."},
+  CommandInfo{ID_CHARTS, "C&harts...",
+    "Chart the flying by month, year, aircraft, model or class\nCharts", nullptr,
+    "Draws one value of your flying (hours of any kind, landings, approaches, flights or cost) "
+    "as bars by month, year, aircraft, make and model or class, with the running total for "
+    "months and years, for the flights the filters let through. Save the chart as a picture "
+    "or its numbers as CSV."},
   CommandInfo{ID_VIEW_TOOLBAR, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar", nullptr,
     "Shows or hides the row of buttons under the menus."},
   CommandInfo{ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar", nullptr,
@@ -120,7 +138,8 @@ constexpr std::array kAircraftMenu = {
   int{ID_NEW_AIRCRAFT}, int{ID_EDIT_AIRCRAFT}, int{ID_DELETE_AIRCRAFT}};
 constexpr std::array kStatisticsMenu = {
   int{ID_CHECK_CURRENCY}, int{ID_AIRCRAFT_STATUS}, int{ID_USAGE_PATTERNS},
-  kSeparator, int{ID_CHECK_LOG}};
+  kSeparator, int{ID_CHECK_LOG}, int{ID_PILOT_TIME}, int{ID_FLIGHTS_PANEL},
+  int{ID_CHARTS}};
 constexpr std::array kViewMenu = {
   int{ID_VIEW_TOOLBAR}, int{ID_VIEW_STATUS_BAR}, kSeparator,
   int{ID_VIEW_ALL_ENTRIES}, int{ID_VIEW_GROUP_BY_NNUMBER}, int{ID_VIEW_GROUP_BY_MAKE},

@@ -35,6 +35,32 @@ QString CQtFrameDialogs::ChooseSaveFile(const QString& suggestedPath) {
   return dialog.selectedFiles().constFirst();
 }
 
+namespace {
+
+QString ChooseFileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& suffix, const QString& suggestedName) {
+  QFileDialog dialog(parent, title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  dialog.selectFile(suggestedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString CQtFrameDialogs::ChooseCsvFile(const QString& suggestedName) {
+  return ChooseFileToWrite(parent_, QStringLiteral("Export CSV"),
+                           QStringLiteral("CSV Files (*.csv)"), QStringLiteral("csv"),
+                           suggestedName);
+}
+
+QString CQtFrameDialogs::ChooseImageFile(const QString& suggestedName) {
+  return ChooseFileToWrite(parent_, QStringLiteral("Save as PNG"),
+                           QStringLiteral("PNG Images (*.png)"), QStringLiteral("png"),
+                           suggestedName);
+}
+
 void CQtFrameDialogs::ShowMessage(const QString& text) {
   QMessageBox::warning(parent_, QString::fromLatin1(kAppTitle), text);
 }

@@ -35,6 +35,10 @@ class CFrameDialogs {
   virtual RecoveryAnswer AskRecovery(const QString& message) = 0;
   // Go to Date's question; empty when cancelled (and where nobody answers).
   virtual std::optional<LocalDate> AskDate(const LocalDate& /*proposal*/) { return std::nullopt; }
+  // Where to export a table as CSV; empty when cancelled (and where nobody answers).
+  virtual QString ChooseCsvFile(const QString& /*suggestedName*/) { return {}; }
+  // Where to save a picture as PNG; the same.
+  virtual QString ChooseImageFile(const QString& /*suggestedName*/) { return {}; }
   // The error prompt, dismissed with OK.
   virtual void ShowError(const QString& message) = 0;
   // A form's field check failed: the warning over that form.
@@ -52,6 +56,8 @@ class CQtFrameDialogs : public CFrameDialogs {
   bool AskConfirmation(const QString& message) override;
   RecoveryAnswer AskRecovery(const QString& message) override;
   std::optional<LocalDate> AskDate(const LocalDate& proposal) override;
+  QString ChooseCsvFile(const QString& suggestedName) override;
+  QString ChooseImageFile(const QString& suggestedName) override;
   void ShowError(const QString& message) override;
   void WarnAboutField(QWidget* form, const QString& message) override;
 

@@ -26,6 +26,8 @@ class CAerodexView;
 class CAppPort;
 class CAppSettings;
 class CDocumentManager;
+class CChartsWindow;
+class CFlightsPanel;
 class CFrameDialogs;
 class CMenuStatusTips;
 class CPrintController;
@@ -50,6 +52,10 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   CHelpWindow* HelpWindow() const { return help_; }
   QMenu* RecentFileMenu() const { return fileMenu_; }
   CFrameDialogs& Dialogs() const { return *dialogs_; }
+  // Null until "Flights and Totals..." first opens it.
+  CFlightsPanel* FlightsPanel() const { return flightsPanel_; }
+  // Null until "Charts..." first opens it.
+  CChartsWindow* Charts() const { return charts_; }
 
   // The one answer to a change of the document: repaints the view, refreshes
   // the commands' enabling and ticks, and the caption.
@@ -79,6 +85,9 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   void RegisterHelpCommands();
   void ConnectDocument();
   void OnGoToDate();
+  void OnPilotTime();
+  void OnFlightsPanel();
+  void OnCharts();
   void PlaceWindow();
   void SaveWindowPlacement();
 
@@ -94,6 +103,8 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   CCommandRouter* router_ = nullptr;
   CDocumentManager* documents_ = nullptr;
   CPrintController* printing_ = nullptr;
+  CFlightsPanel* flightsPanel_ = nullptr;
+  CChartsWindow* charts_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   CStatusIndicators* indicators_ = nullptr;
   QMenu* fileMenu_ = nullptr;

@@ -8,10 +8,14 @@
 
 #include "app/aerodex_view.h"
 #include "app/app_port.h"
+#include "app/charts_window.h"
 #include "app/command_ids.h"
+#include "app/dialogs/pilot_time_dialog.h"
 #include "app/document_manager.h"
+#include "app/flights_panel.h"
 #include "app/frame_dialogs.h"
 #include "app/main_frame.h"
+#include "app/pilot_time_page.h"
 #include "app/print_controller.h"
 #include "app/recent_file_list.h"
 #include "editing/aircraft_commands.h"
@@ -64,6 +68,9 @@ void CMainFrame::RegisterEditingCommands() {
   r.SetHandler(ID_CHECK_CURRENCY, {[this] { OnCheckCurrency(doc_, port_); }});
   r.SetHandler(ID_AIRCRAFT_STATUS, {[this] { OnAircraftStatus(doc_, port_); }});
   r.SetHandler(ID_CHECK_LOG, {[this] { OnCheckLog(doc_, port_); }});
+  r.SetHandler(ID_PILOT_TIME, {[this] { OnPilotTime(); }});
+  r.SetHandler(ID_FLIGHTS_PANEL, {[this] { OnFlightsPanel(); }});
+  r.SetHandler(ID_CHARTS, {[this] { OnCharts(); }});
   // A double click on the selected flight is Edit Entry, with its rule.
   view_->SetEditEntryHandler([this] { router_->Execute(ID_EDIT_ENTRY); });
 }
@@ -75,6 +82,38 @@ void CMainFrame::OnGoToDate() {
     proposal = {selected->day, selected->month, selected->year};
   }
   if (const std::optional<LocalDate> day = dialogs_->AskDate(proposal)) GoToDate(doc_, *day);
+}
+
+// The 8710 only reads the log; its page prints through the log's printer.
+void CMainFrame::OnPilotTime() {
+  CPilotTimeDialog dialog(
+      doc_,
+      [this](QWidget* over, const stats::PilotTimeReport& report) {
+        printing_->PrintReport(over, [&report](QPainter& painter, const QRectF& area) {
+          PaintPilotTimePage(painter, area, report);
+        });
+      },
+      this);
+  dialog.exec();
+}
+
+// Made on first use: a log never asked about costs no table.
+void CMainFrame::OnFlightsPanel() {
+  if (!flightsPanel_) {
+    flightsPanel_ = new CFlightsPanel(
+        doc_, *dialogs_, [this] { router_->Execute(ID_EDIT_ENTRY); }, this);
+    addDockWidget(Qt::BottomDockWidgetArea, flightsPanel_);
+  }
+  flightsPanel_->show();
+  flightsPanel_->raise();
+}
+
+// A window of its own beside the log, kept once opened.
+void CMainFrame::OnCharts() {
+  if (!charts_) charts_ = new CChartsWindow(doc_, *dialogs_, this);
+  charts_->show();
+  charts_->raise();
+  charts_->activateWindow();
 }
 
 void CMainFrame::RegisterViewCommands() {

@@ -106,6 +106,26 @@ bool CPrintController::PrintFromDialog(QWidget* over) {
 
 void CPrintController::OnFilePrint() { PrintFromDialog(parent_); }
 
+bool CPrintController::PrintReport(QWidget* over, const PaintReport& paint) {
+  printer_->setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(printer_.get(), over);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  if (printDialogShown_) printDialogShown_(dialog);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  // The painter's origin is the printable area's top-left.
+  const QSizeF printable = printer_->pageLayout().paintRectPixels(printer_->resolution()).size();
+  QPainter painter;
+  bool printed = painter.begin(printer_.get());
+  if (printed) {
+    paint(painter, QRectF(QPointF(0, 0), printable));
+    printed = painter.end();
+  }
+  if (!printed) dialogs_.ShowMessage(QStringLiteral("The report could not be printed."));
+  return true;
+}
+
 // The preview's own Print button would open a print dialog without the
 // log's page range; it runs the same dialog and printing as Print instead.
 void CPrintController::UseOwnPrintAction(QPrintPreviewDialog& dialog) {

@@ -12,7 +12,9 @@
 #include <functional>
 #include <memory>
 
+class QPainter;
 class QPrintDialog;
+class QRectF;
 class QPrinter;
 class QPrintPreviewDialog;
 class QWidget;
@@ -49,6 +51,12 @@ class CPrintController : public QObject {
   void SetPrintDialogShown(std::function<void(QPrintDialog&)> shown) {
     printDialogShown_ = std::move(shown);
   }
+
+  // A one-page report on the log's printer, after the print dialog: paint
+  // gets the painter and the printable area. The sheet is landscape, as the
+  // log's; a failure is reported as the log's are.
+  using PaintReport = std::function<void(QPainter&, const QRectF&)>;
+  bool PrintReport(QWidget* over, const PaintReport& paint);
 
   void OnFilePrint();
   void OnFilePrintPreview();

@@ -67,6 +67,7 @@ int RunImport(Args args, std::FILE* out);
 int RunBackups(Args args, std::FILE* out);
 int RunRestore(Args args, std::FILE* out);
 int RunCheck(Args args, std::FILE* out);
+int RunReport(Args args, std::FILE* out);
 // Built only with the Qt surface (AERODEX_HAVE_PDF).
 int RunPdf(Args args, std::FILE* out);
 

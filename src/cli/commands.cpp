@@ -64,6 +64,23 @@ const Command kCommands[] = {
      "Writes version N of LOG.adx (as numbered by backups) to OUT.adx, atomically. OUT.adx may "
      "be the log itself: the version it replaces is kept in turn.",
      RunRestore},
+    {"report", "LOG.adx 8710|totals [OPTIONS]",
+     "report LOG.adx 8710 [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--json] prints the FAA Form "
+     "8710-1 Record of Pilot Time: a row for each of Airplanes, Rotorcraft, Gliders, Lighter "
+     "Than Air, Training Devices (aircraft marked Simulator) and Unclassified (aircraft missing "
+     "or with no kind) that has flights, with the form's cells, then the totals by class "
+     "(total, PIC, SIC, dual received) and the assumptions behind them. "
+     "report LOG.adx totals [--from D] [--to D] [--last 30d|60d|90d|6m|12m|24m] "
+     "[--aircraft N1,N2] [--model TEXT] [--class ASEL|AMEL|ASES|AMES|Helicopter|Gyroplane|"
+     "Glider|Airship|Balloon] [--complex] [--high-performance] [--tailwheel] [--multi-engine] "
+     "[--text TEXT] [--by month|year|aircraft|model|class] [--now \"YYYY-MM-DD HH:MM:SS\"] "
+     "[--json] prints the number of flights that pass every filter given and their totals in "
+     "the log's columns; --by adds one line per month, year, aircraft, make and model or "
+     "class. --from and --to include their days; --last 90d covers the 90 days before today "
+     "and today, 6m the 6 calendar months before it; --now sets today. --model matches text "
+     "in \"Make Model\" and --text text in the airports, route or remarks, in any case. "
+     "--json prints JSON, hours with one decimal.",
+     RunReport},
 #ifdef AERODEX_HAVE_PDF
     {"pdf",
      "LOG.adx OUT.pdf [--view all|nnumber|annual] [--night-subtotals] "

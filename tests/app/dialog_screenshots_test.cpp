@@ -5,8 +5,10 @@
 // AERODEX_SCREENSHOT_DIR set the pictures are also written there as PNG.
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -20,13 +22,16 @@
 #include "app/dialogs/log_check_dialog.h"
 #include "app/dialogs/nnumber_dialogs.h"
 #include "app/dialogs/pilot_dialog.h"
+#include "app/dialogs/pilot_time_dialog.h"
 #include "app/dialogs/report_dialogs.h"
+#include "app/pilot_time_page.h"
 #include "dialog_samples.h"
 #include "editing/cancelling_port.h"
 #include "import/text_import.h"
 #include "model/document_file.h"
 #include "stats/currency.h"
 #include "stats/log_check.h"
+#include "stats/pilot_time.h"
 
 using namespace aerodex;
 
@@ -156,6 +161,35 @@ class DialogScreenshotsTest : public QObject {
     QVERIFY(OpenSample(doc));
     CLogCheckDialog dialog(stats::CheckLog(doc), {});
     Look(dialog, QStringLiteral("check_log"));
+  }
+  void pilotTime() {
+    CAerodexDoc doc;
+    QVERIFY(OpenSample(doc));
+    CPilotTimeDialog dialog(doc, {});
+    dialog.resize(1400, dialog.height());  // the offscreen screen is narrower than the form
+    Look(dialog, QStringLiteral("pilot_time"));
+  }
+  // The printed page, on an image at 100 dots per inch: 10.5 x 8 inches printable.
+  void pilotTimePage() {
+    CAerodexDoc doc;
+    QVERIFY(OpenSample(doc));
+    QImage page(1050, 800, QImage::Format_RGB32);
+    page.setDotsPerMeterX(3937);
+    page.setDotsPerMeterY(3937);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PaintPilotTimePage(painter, QRectF(0, 0, 1050, 800), stats::ComputePilotTime(doc, {}));
+    painter.end();
+    // Ink in the grid's first cell row and in the notes near the foot of the page.
+    const auto inked = [&page](int y) {
+      for (int x = 0; x < page.width(); ++x) {
+        if (page.pixel(x, y) != qRgb(255, 255, 255)) return true;
+      }
+      return false;
+    };
+    QVERIFY(inked(175));
+    const QString dir = qEnvironmentVariable("AERODEX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) QVERIFY(page.save(dir + QStringLiteral("/pilot_time_page.png")));
   }
   void aircraftStatistics() {
     CAircraftStatsDialog dialog(samples::Status());

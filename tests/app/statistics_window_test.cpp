@@ -3,19 +3,31 @@
 // Currency Check form's "As of" date and Details, and a double click on a
 // finding that selects its flight and scrolls the log to it.
 #include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
+#include <QGuiApplication>
+#include <QImage>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "app/aerodex_view.h"
 #include "app/command_ids.h"
 #include "app/dialogs/log_check_dialog.h"
+#include "app/dialogs/pilot_time_dialog.h"
 #include "app/dialogs/report_dialogs.h"
 #include "app/main_frame.h"
+#include "app/pilot_time_page.h"
+#include "app/print_controller.h"
 #include "app_test_support.h"
 #include "modal_user.h"
 
@@ -33,6 +45,7 @@ class StatisticsWindowTest : public QObject {
   void checkLogSitsAfterUsagePatternsWithItsPrompt();
   void asOfDateRecomputesTheFormAndDetailsShowTheWorking();
   void doubleClickOnAFindingShowsItsFlight();
+  void pilotTimeFollowsItsDateRangeCopiesAndPrintsLandscape();
 
  private:
   CAerodexDoc& Doc() { return app_->Document(); }
@@ -88,7 +101,8 @@ void StatisticsWindowTest::checkLogSitsAfterUsagePatternsWithItsPrompt() {
     }
   }
   QCOMPARE(items, (QStringList{"&Check Currency", "&Aircraft Status", "&Usage Patterns", "-",
-                               "Check &Log..."}));
+                               "Check &Log...", "&Pilot Time (8710)...", "&Flights and Totals...",
+                               "C&harts..."}));
   QAction* checkLog = StatisticsItem(QStringLiteral("Check &Log..."));
   QCOMPARE(checkLog->data().toInt(), int(ID_CHECK_LOG));
   QVERIFY(checkLog->isEnabled());
@@ -150,6 +164,49 @@ void StatisticsWindowTest::doubleClickOnAFindingShowsItsFlight() {
   QCOMPARE(Doc().selectedEntry, &Doc().Entry(picked));
   QVERIFY(Doc().selectedEntry != before);
   QVERIFY(scrolled > 0);
+  QVERIFY(!Doc().IsModified());
+}
+
+void StatisticsWindowTest::pilotTimeFollowsItsDateRangeCopiesAndPrintsLandscape() {
+  QAction* item = StatisticsItem(QStringLiteral("&Pilot Time (8710)..."));
+  QVERIFY(item && item->isEnabled());
+  QCOMPARE(item->statusTip(), QStringLiteral("Record of pilot time for the FAA Form 8710-1, by "
+                                             "kind of aircraft and class"));
+  QStringList wholeLog, lastYear;
+  QString copied;
+  bool landscape = false;
+  Frame().Printing().SetPrintDialogShown([&](QPrintDialog& dialog) {
+    landscape = dialog.printer()->pageLayout().orientation() == QPageLayout::Landscape;
+    QTimer::singleShot(0, &dialog, &QDialog::reject);
+  });
+  user_.Expect(QStringLiteral("Record of Pilot Time (8710)"), [&](QDialog& window) {
+    auto& dialog = static_cast<CPilotTimeDialog&>(window);
+    const auto rowTexts = [&dialog](int row) {
+      QStringList cells;
+      for (int c = 0; c < 13; ++c) cells << dialog.Grid()->item(row, c)->text();
+      return cells;
+    };
+    wholeLog = rowTexts(0);
+    dialog.WholeLogBox()->setChecked(false);
+    dialog.FromEdit()->setDate(QDate(2026, 1, 1));
+    dialog.ToEdit()->setDate(QDate(2026, 12, 31));
+    lastYear = rowTexts(0);
+    dialog.CopyButton()->click();
+    copied = QGuiApplication::clipboard()->text();
+    dialog.PrintButton()->click();  // the print dialog answers itself
+    Click(dialog.CloseButton());
+  });
+  item->trigger();
+  QVERIFY2(user_.Done(), qPrintable(user_.Report()));
+  // Total, instruction, solo, PIC, XC instruction, XC solo, XC PIC, instrument, night
+  // instruction, night landings, night PIC, night PIC landings, flights.
+  QCOMPARE(wholeLog, (QStringList{"286.4", "30.8", "", "255.6", "0.0", "", "153.9", "41.6", "0.0",
+                                  "19", "24.6", "19", "170"}));
+  QVERIFY(lastYear != wholeLog);
+  QVERIFY2(copied.startsWith(QStringLiteral(
+               "Record of Pilot Time (FAA Form 8710-1), 2026-01-01 to 2026-12-31\n")),
+           qPrintable(copied.left(80)));
+  QVERIFY(landscape);
   QVERIFY(!Doc().IsModified());
 }
 
