@@ -200,8 +200,10 @@ int RunImport(Args args, std::FILE* /*out*/) {
     }
     return kFailure;
   }
+  // The older text log is told by its name (".aerodex") or its first lines.
+  const bool textLogName = parsed.source.ends_with(".aerodex");
   if (format == LogbookFormat::kTextLog ||
-      (format == LogbookFormat::kAuto && import::LooksLikeTextLog(text))) {
+      (format == LogbookFormat::kAuto && (textLogName || import::LooksLikeTextLog(text)))) {
     return ImportTextLog(parsed, log, port, writer, text);
   }
   return ImportLogbook(parsed, log, writer, text);

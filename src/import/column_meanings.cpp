@@ -200,7 +200,7 @@ std::optional<Meaning> MeaningByName(std::string_view name) {
 
 bool MayRepeat(Meaning meaning) {
   return meaning == Meaning::kApproachCell || meaning == Meaning::kKeep ||
-         meaning == Meaning::kIgnore;
+         meaning == Meaning::kIgnore || meaning == Meaning::kCategoryClass;
 }
 
 bool IsAircraftMeaning(Meaning meaning) { return meaning >= Meaning::kMake; }

@@ -71,7 +71,8 @@ const char* MeaningName(Meaning meaning);
 std::optional<Meaning> MeaningByName(std::string_view name);
 
 // Meanings that several columns may share (the packed approach cells, the
-// columns kept in the remarks or ignored). Of the others the first column wins.
+// columns kept in the remarks or ignored, category and class apart). Of the
+// others the first column wins.
 bool MayRepeat(Meaning meaning);
 
 // Meanings that describe the aircraft rather than the flight.
