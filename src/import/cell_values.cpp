@@ -32,9 +32,11 @@ std::optional<int> ParseWhole(std::string_view text) {
   return value;
 }
 
+// Each part in its own range, as the entry form checks a date; the year with
+// its four digits, whatever the century.
 bool IsValidDate(const CDate& date) {
   return date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31 &&
-         date.year >= 1900 && date.year <= 2100;
+         date.year >= 1000 && date.year <= 9999;
 }
 
 int DecimalsOf(const std::string& text) {
