@@ -198,6 +198,12 @@ std::optional<Meaning> MeaningByName(std::string_view name) {
   return std::nullopt;
 }
 
+std::vector<Meaning> AllMeanings() {
+  std::vector<Meaning> all;
+  for (const MeaningNames& entry : kMeaningNames) all.push_back(entry.meaning);
+  return all;
+}
+
 bool MayRepeat(Meaning meaning) {
   return meaning == Meaning::kApproachCell || meaning == Meaning::kKeep ||
          meaning == Meaning::kIgnore || meaning == Meaning::kCategoryClass;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace aerodex::import {
 
@@ -69,6 +70,9 @@ Meaning MeaningOfColumn(std::string_view name);
 // The name --map and the preview use ("date", "tail", ... "keep", "ignore").
 const char* MeaningName(Meaning meaning);
 std::optional<Meaning> MeaningByName(std::string_view name);
+
+// Every meaning, in the order a chooser lists them.
+std::vector<Meaning> AllMeanings();
 
 // Meanings that several columns may share (the packed approach cells, the
 // columns kept in the remarks or ignored, category and class apart). Of the
