@@ -27,7 +27,11 @@ bool IsTypeRow(const CCsvRow& row) {
   return any;
 }
 
-bool IsDataRow(const CCsvRow& row) { return !row.IsBlank() && !IsTypeRow(row); }
+// ForeFlight's template has type rows; other files' headers may well be
+// named "Date" or "Number", so only its tables skip them.
+bool IsDataRow(const CCsvRow& row, bool foreFlight) {
+  return !row.IsBlank() && !(foreFlight && IsTypeRow(row));
+}
 
 }  // namespace
 
@@ -94,16 +98,16 @@ std::string Unrecognised(const std::vector<CColumn>& columns, const std::string&
 }
 
 // The header is the first data row at or after `from`; the rows after it,
-// up to `end` (or a row whose first cell is `stop`), are its data.
-std::size_t TakeTable(const CCsvTable& table, std::size_t from, const char* stop,
+// up to the end (or a row whose first cell is `stop`), are its data.
+std::size_t TakeTable(const CCsvTable& table, std::size_t from, const char* stop, bool foreFlight,
                       std::vector<std::string>& header, std::vector<const CCsvRow*>& rows) {
   std::size_t at = from;
-  while (at < table.rows.size() && !IsDataRow(table.rows[at])) ++at;
+  while (at < table.rows.size() && !IsDataRow(table.rows[at], foreFlight)) ++at;
   if (at < table.rows.size()) header = table.rows[at++].cells;
   for (; at < table.rows.size(); ++at) {
     const CCsvRow& row = table.rows[at];
     if (stop && FirstCellIs(row, stop)) break;
-    if (IsDataRow(row)) rows.push_back(&row);
+    if (IsDataRow(row, foreFlight)) rows.push_back(&row);
   }
   return at;
 }
@@ -113,11 +117,11 @@ void ReadForeFlight(const CCsvTable& table, const CImportOptions& options, CTabl
   while (at < table.rows.size() && !FirstCellIs(table.rows[at], "aircraft table")) ++at;
   if (at < table.rows.size()) {
     std::vector<std::string> aircraftHeader;
-    at = TakeTable(table, at + 1, "flights table", aircraftHeader, layout.aircraftRows);
+    at = TakeTable(table, at + 1, "flights table", true, aircraftHeader, layout.aircraftRows);
     layout.aircraftColumns = ColumnsOf(aircraftHeader, {});
   }
   while (at < table.rows.size() && !FirstCellIs(table.rows[at], "flights table")) ++at;
-  TakeTable(table, at + 1, nullptr, layout.header, layout.flightRows);
+  TakeTable(table, at + 1, nullptr, true, layout.header, layout.flightRows);
   layout.columns = ColumnsOf(layout.header, options);
 }
 
@@ -137,7 +141,7 @@ CTableLayout FindLayout(const CCsvTable& table, const CImportOptions& options) {
     layout.format = LogbookFormat::kForeFlight;
     ReadForeFlight(table, options, layout);
   } else {
-    TakeTable(table, 0, nullptr, layout.header, layout.flightRows);
+    TakeTable(table, 0, nullptr, false, layout.header, layout.flightRows);
     layout.format = FormatOfHeader(layout.header);
     if (layout.format == LogbookFormat::kAerodexCsv) return layout;
     if (options.format != LogbookFormat::kAuto) layout.format = options.format;

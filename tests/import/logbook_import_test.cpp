@@ -232,6 +232,12 @@ TEST_F(LogbookImportTest, ApplyTellsOnceAndAnUntickedAircraftStaysMissing) {
   EXPECT_TRUE(doc.IsModified());
 }
 
+TEST_F(LogbookImportTest, HeaderOfTypeWordsIsAHeaderOutsideForeFlight) {
+  CImportOptions options;
+  options.map = {{"Number", Meaning::kTail}, {"Decimal", Meaning::kTotal}};
+  EXPECT_EQ(Plan(doc, "Date,Number,Decimal\n2024-01-01,N1,1.5\n", options).flights.size(), 1u);
+}
+
 TEST_F(LogbookImportTest, TheOlderTextLogIsToldApart) {
   EXPECT_TRUE(LooksLikeTextLog("# comment\n2\n^Jane^\n"));
   EXPECT_FALSE(LooksLikeTextLog("Date,Tail\n"));
