@@ -50,7 +50,11 @@ void AddMissing(std::string& out, const std::vector<CMissingAircraft>& missing) 
 std::string RenderTableReport(const CImportReport& report) {
   std::string out = "Import of " + report.file + '\n';
   if (!report.source.empty()) out += "Read as: " + report.source + '\n';
-  if (!report.headerRead) return out + AtLine(report.stop) + '\n';
+  if (!report.headerRead) {
+    out += AtLine(report.stop) + '\n';
+    for (const std::string& note : report.notes) out += note + '\n';
+    return out;
+  }
   out += "Flights read: " + std::to_string(report.found) + '\n';
   out += "Flights added to the log: " + std::to_string(report.flightsAdded) + '\n';
   out += CreatedLine(report.aircraftCreated);

@@ -71,15 +71,20 @@ LogbookFormat FormatOfHeader(const std::vector<std::string>& header) {
 }
 
 std::string MissingMeanings(const std::vector<CColumn>& columns) {
-  std::string missing;
+  std::vector<const char*> missing;
   for (const auto& [meaning, what] :
        {std::pair{Meaning::kDate, "the date"}, std::pair{Meaning::kTail, "the tail number"},
         std::pair{Meaning::kTotal, "the total time"}}) {
     const bool found = std::any_of(columns.begin(), columns.end(),
                                    [m = meaning](const CColumn& c) { return c.meaning == m; });
-    if (!found) missing += std::string(missing.empty() ? "" : ", ") + what;
+    if (!found) missing.push_back(what);
   }
-  return missing;
+  std::string text;
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    text += i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ";
+    text += missing[i];
+  }
+  return text;
 }
 
 std::string Unrecognised(const std::vector<CColumn>& columns, const std::string& missing) {

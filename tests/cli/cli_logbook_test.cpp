@@ -83,6 +83,7 @@ TEST_F(CliLogbookTest, UnknownLayoutWritesNothingUntilMapped) {
   EXPECT_NE(run.err.find("Columns that could not be placed: When, Plane, Hours."),
             std::string::npos)
       << run.err;
+  EXPECT_TRUE(run.err.ends_with("Nothing was written.\n")) << run.err;
   EXPECT_FALSE(fs::exists(log));
   const CliRun dry =
       RunCli({"import", log, odd, "--map", "When=date,Plane=tail,Hours=total", "--dry-run"});

@@ -172,7 +172,7 @@ TEST_F(LogbookImportTest, UnknownLayoutSaysWhatItCouldNotPlaceAndAMappingPlacesI
   const CImportPlan unknown = Plan(doc, text);
   EXPECT_FALSE(unknown.recognised);
   EXPECT_TRUE(unknown.flights.empty());
-  EXPECT_NE(unknown.failure.find("no column holds the date, the tail number, the total time. "
+  EXPECT_NE(unknown.failure.find("no column holds the date, the tail number or the total time. "
                                  "Columns that could not be placed: When, Plane, Hours."),
             std::string::npos)
       << unknown.failure;
