@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 #include <functional>
 
@@ -43,6 +44,7 @@ class CAppPort : public CInteractionPort, public import::CLogbookPort {
   bool ShowImportPreview(import::CImportPlan& plan, import::CImportOptions& options,
                          const import::Replan& replan) override;
   bool ChooseExportFile(std::string& path, import::ExportFormat& format) override;
+  void ShowPlanningProgress(std::size_t done, std::size_t all) override;
 
  private:
   CFrameDialogs& Dialogs();
@@ -50,6 +52,7 @@ class CAppPort : public CInteractionPort, public import::CLogbookPort {
   bool RunForm(Form& form);
 
   QPointer<QWidget> parent_;
+  QPointer<QProgressDialog> planning_;  // a long file's planning, over parent_
   CFrameDialogs* dialogs_ = nullptr;
   CQtFrameDialogs ownDialogs_;
 };

@@ -1,6 +1,8 @@
 // CAppPort's side of other logbooks: the file dialogs of import and export
 // and the import's preview.
+#include <QApplication>
 #include <QFileDialog>
+#include <QProgressDialog>
 #include <QStringList>
 
 #include "app/app_port.h"
@@ -9,6 +11,9 @@
 
 namespace aerodex {
 namespace {
+
+// Files shorter than this are planned too fast to need a progress bar.
+constexpr std::size_t kLongFileRows = 5000;
 
 // The export's choices, in the order of its file-type list.
 const std::pair<const char*, import::ExportFormat> kExportTypes[] = {
@@ -32,6 +37,23 @@ bool CAppPort::ShowImportPreview(import::CImportPlan& plan, import::CImportOptio
                                  const import::Replan& replan) {
   CLogbookImportDialog preview(plan, options, replan, parent_);
   return preview.exec() == QDialog::Accepted;
+}
+
+void CAppPort::ShowPlanningProgress(std::size_t done, std::size_t all) {
+  if (done >= all) {
+    delete planning_.data();
+    return;
+  }
+  if (all < kLongFileRows) return;
+  if (!planning_) {
+    planning_ = new QProgressDialog(QStringLiteral("Reading the flights..."), QString(), 0,
+                                    static_cast<int>(all), parent_);
+    planning_->setWindowTitle(QStringLiteral("Import from Another Logbook"));
+    planning_->setWindowModality(Qt::WindowModal);
+    planning_->setMinimumDuration(0);
+  }
+  planning_->setValue(static_cast<int>(done));
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool CAppPort::ChooseExportFile(std::string& path, import::ExportFormat& format) {

@@ -33,6 +33,9 @@ void OnImportFromLogbook(CAerodexDoc& doc, CInteractionPort& port, CLogbookPort&
     return ImportOlderTextLog(doc, port, path, bytes);
   }
   CImportOptions options;
+  options.progress = [&logbook](std::size_t done, std::size_t all) {
+    logbook.ShowPlanningProgress(done, all);
+  };
   CImportPlan plan = PlanImport(doc, bytes, options);
   const Replan replan = [&doc, &bytes](const CImportOptions& changed) {
     return PlanImport(doc, bytes, changed);

@@ -29,6 +29,11 @@ class CLogbookPort {
                                  const Replan& replan) = 0;
   // The file and format to export to; false when cancelled.
   virtual bool ChooseExportFile(std::string& path, ExportFormat& format) = 0;
+  // Rows planned of all; done == all when the planning ends.
+  virtual void ShowPlanningProgress(std::size_t done, std::size_t all) {
+    (void)done;
+    (void)all;
+  }
 };
 
 void OnImportFromLogbook(CAerodexDoc& doc, CInteractionPort& port, CLogbookPort& logbook);

@@ -78,11 +78,15 @@ class CFlightPlanner {
   std::unordered_map<int, int> nextNumber_;
 };
 
-void PlanFlights(const CAerodexDoc& doc, const CTableLayout& layout, CImportPlan& plan) {
+void PlanFlights(const CAerodexDoc& doc, const CTableLayout& layout, const CImportOptions& options,
+                 CImportPlan& plan) {
   CFlightPlanner planner(doc, plan);
   const bool own = layout.format == LogbookFormat::kAerodexCsv;
   const std::size_t width = layout.header.size();
-  for (const CCsvRow* row : layout.flightRows) {
+  const std::size_t rows = layout.flightRows.size();
+  for (std::size_t i = 0; i < rows; ++i) {
+    if (options.progress && i % kProgressStep == 0) options.progress(i, rows);
+    const CCsvRow* row = layout.flightRows[i];
     if (const auto extra = ExtraCells(*row, width)) {
       plan.badRows.push_back(Finding(row->line, *extra));
       continue;
@@ -231,9 +235,10 @@ CImportPlan PlanImport(const CAerodexDoc& doc, std::string_view bytes,
                                     "a quoted cell opens here and never closes; the rest of the "
                                     "file was read as that cell"));
   }
-  PlanFlights(doc, layout, plan);
+  PlanFlights(doc, layout, options, plan);
   PlanAircraft(doc, layout, plan);
   PlanTotals(doc, plan);
+  if (options.progress) options.progress(layout.flightRows.size(), layout.flightRows.size());
   return plan;
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,7 +45,12 @@ struct CImportOptions {
   std::vector<std::pair<std::string, Meaning>> map;
   bool keepExtra = true;  // columns without a field of their own go into the remarks
   bool includeDuplicates = false;
+  // Told (rows read, rows in all) every kProgressStep rows and at the end, so
+  // that a long file can show its progress.
+  std::function<void(std::size_t, std::size_t)> progress;
 };
+
+inline constexpr std::size_t kProgressStep = 1000;
 
 // The six figures the preview shows before and after.
 struct CLogTotals {

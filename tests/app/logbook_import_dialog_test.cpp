@@ -1,17 +1,22 @@
 // The preview of "Import from Another Logbook...": what it shows of a plan,
 // a column's meaning changed (the file planned again), an aircraft unticked,
-// and Import refused while the layout is not recognised. With
+// Import refused while the layout is not recognised, and the progress of a
+// long file's planning. With
 // AERODEX_SCREENSHOT_DIR set the preview is also written there as PNG.
 #include "app/dialogs/logbook_import_dialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+
+#include "app/app_port.h"
 
 using namespace aerodex;
 
@@ -74,6 +79,21 @@ class LogbookImportDialogTest : public QObject {
     QVERIFY(plan.aircraft[0].create);
     QVERIFY(!plan.aircraft[1].create);
     QCOMPARE(options.map.size(), std::size_t{1});
+  }
+
+  void longFilesShowTheirProgressWhilePlanned() {
+    QWidget window;
+    CAppPort port;
+    port.SetParentWindow(&window);
+    const auto bars = [&window] { return window.findChildren<QProgressDialog*>().size(); };
+    port.ShowPlanningProgress(0, 1000);  // too short to need one
+    QCOMPARE(bars(), 0);
+    port.ShowPlanningProgress(0, 20000);
+    port.ShowPlanningProgress(1000, 20000);
+    QCOMPARE(bars(), 1);
+    QCOMPARE(window.findChild<QProgressDialog*>()->value(), 1000);
+    port.ShowPlanningProgress(20000, 20000);
+    QCOMPARE(bars(), 0);
   }
 
   void unknownLayoutOffersTheColumnsAndNoImport() {

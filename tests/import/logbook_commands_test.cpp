@@ -31,6 +31,9 @@ class FakeLogbookPort : public CLogbookPort {
     shown = plan;
     return import;
   }
+  void ShowPlanningProgress(std::size_t done, std::size_t all) override {
+    progress.emplace_back(done, all);
+  }
   bool ChooseExportFile(std::string& path, ExportFormat& format) override {
     path = file;
     format = ExportFormat::kMyFlightbook;
@@ -42,6 +45,7 @@ class FakeLogbookPort : public CLogbookPort {
   std::optional<std::vector<std::pair<std::string, Meaning>>> remap;
   int previews = 0;
   CImportPlan shown;
+  std::vector<std::pair<std::size_t, std::size_t>> progress;
 };
 
 class LogbookCommandsTest : public ::testing::Test {
@@ -74,6 +78,17 @@ TEST_F(LogbookCommandsTest, PreviewedColumnChoiceIsWhatComesIn) {
   EXPECT_EQ(doc.Entry(0).nNumber, "1");
   ASSERT_EQ(port.importReports.size(), 1u);
   EXPECT_NE(port.importReports[0].find("Flights added to the log: 1\n"), std::string::npos);
+}
+
+TEST_F(LogbookCommandsTest, PlanningOfALongFileReportsItsProgress) {
+  std::string text = "Date,Tail,Total\n";
+  for (int i = 0; i < 2500; ++i) text += "2024-01-01,N1,1.0\n";
+  logbook.file = Write("long.csv", text);
+  logbook.import = false;
+  OnImportFromLogbook(doc, port, logbook);
+  using Step = std::pair<std::size_t, std::size_t>;
+  EXPECT_EQ(logbook.progress,
+            (std::vector<Step>{{0, 2500}, {1000, 2500}, {2000, 2500}, {2500, 2500}}));
 }
 
 TEST_F(LogbookCommandsTest, CancelledPreviewOrDialogChangesNothing) {
