@@ -70,7 +70,7 @@ std::string ParseOption(Args args, std::size_t& i, ImportArgs& parsed) {
   std::string error;
   const std::string& name = args[i];
   const std::string value = OptionValue(args, i, error);
-  if (!error.empty()) return error;
+  if (!error.empty()) return name == "-o" ? "-o needs one output file" : error;
   if (name == "-o") {
     if (!parsed.output.empty()) return "-o needs one output file";
     parsed.output = value;
@@ -80,10 +80,9 @@ std::string ParseOption(Args args, std::size_t& i, ImportArgs& parsed) {
     parsed.options.format = *format;
   } else if (name == "--map") {
     return ParseMap(value, parsed.options);
-  } else if (value == "all" || value == "none") {  // --keep-extra
+  } else {  // --keep-extra
+    if (value != "all" && value != "none") return "--keep-extra takes all or none";
     parsed.options.keepExtra = value == "all";
-  } else {
-    return "--keep-extra takes all or none";
   }
   return {};
 }

@@ -104,7 +104,7 @@ std::string UpperCase(std::string_view text) {
 // Reads the cells of one row into CRowValues, noting what it cannot read.
 class CRowReader {
  public:
-  CRowReader(CMappedRow& mapped) : mapped_(mapped) {}
+  explicit CRowReader(CMappedRow& mapped) : mapped_(mapped) {}
 
   void Read(const CColumn& column, const std::string& cell) {
     if (column.meaning == Meaning::kRemarks) {
