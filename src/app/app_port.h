@@ -1,19 +1,22 @@
 // CAppPort: the interaction port of the desktop program. The document and
 // its commands talk to the user through it: the error and confirmation
-// prompts, the forms, the reports and the import file chooser. Redraws come
+// prompts, the forms, the reports, the import file chooser and, for other
+// logbooks, the import preview and the export file chooser. Redraws come
 // from the document's change notice, which the main window listens to.
 #pragma once
 
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 #include <functional>
 
 #include "app/frame_dialogs.h"
 #include "editing/interaction_port.h"
+#include "import/logbook_commands.h"
 
 namespace aerodex {
 
-class CAppPort : public CInteractionPort {
+class CAppPort : public CInteractionPort, public import::CLogbookPort {
  public:
   // Prompts and forms open over the window given here (none: top level).
   void SetParentWindow(QWidget* window) { parent_ = window; }
@@ -36,6 +39,12 @@ class CAppPort : public CInteractionPort {
                     const std::function<void(std::size_t)>& showFlight) override;
   void ShowImportReport(const std::string& report) override;
   bool ChooseImportFile(std::string& path) override;
+  // Other logbooks (app_port_logbook.cpp): file dialogs and the preview.
+  bool ChooseLogbookFile(std::string& path) override;
+  bool ShowImportPreview(import::CImportPlan& plan, import::CImportOptions& options,
+                         const import::Replan& replan) override;
+  bool ChooseExportFile(std::string& path, import::ExportFormat& format) override;
+  void ShowPlanningProgress(std::size_t done, std::size_t all) override;
 
  private:
   CFrameDialogs& Dialogs();
@@ -43,6 +52,7 @@ class CAppPort : public CInteractionPort {
   bool RunForm(Form& form);
 
   QPointer<QWidget> parent_;
+  QPointer<QProgressDialog> planning_;  // a long file's planning, over parent_
   CFrameDialogs* dialogs_ = nullptr;
   CQtFrameDialogs ownDialogs_;
 };

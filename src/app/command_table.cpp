@@ -23,6 +23,14 @@ constexpr std::array kCommands = {
     "instrument competency check and medical. They head every page and drive the currency check."},
   CommandInfo{ID_IMPORT_UNIX, "Import from Unix...", "Import the aerodex from its Unix version\nImport Aerodex",
     nullptr, "Adds the flights of a text log written by the older Unix version to this log."},
+  CommandInfo{ID_IMPORT_LOGBOOK, "Import from Another Logbook...",
+    "Import flights from ForeFlight, MyFlightbook, LogTen Pro or any CSV file\nImport from another logbook",
+    nullptr, "Adds the flights of another logbook's file (ForeFlight, MyFlightbook, LogTen Pro, any "
+    "CSV) to this log, after a preview of what will come in. Flights already in the log are skipped."},
+  CommandInfo{ID_EXPORT_LOGBOOK, "Export to Another Logbook...",
+    "Write the log for ForeFlight, MyFlightbook or as aerodex CSV\nExport to another logbook",
+    nullptr, "Writes the log in a file another logbook reads (ForeFlight, MyFlightbook) or as "
+    "aerodex's own CSV. What the other logbook cannot hold is kept in the remarks."},
   CommandInfo{ID_FILE_PRINT, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P",
     "Prints the log, one landscape page per sheet. You can also print to a PDF file."},
   CommandInfo{ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Display full pages\nPrint Preview", nullptr,
@@ -128,7 +136,8 @@ constexpr std::array kOrphanPrompts = {
 
 constexpr std::array kFileMenu = {
   int{ID_FILE_NEW}, int{ID_FILE_OPEN}, int{ID_FILE_SAVE}, int{ID_FILE_SAVE_AS}, kSeparator,
-  int{ID_EDIT_PILOT_INFO}, int{ID_IMPORT_UNIX}, kSeparator,
+  int{ID_EDIT_PILOT_INFO}, int{ID_IMPORT_UNIX}, int{ID_IMPORT_LOGBOOK}, int{ID_EXPORT_LOGBOOK},
+  kSeparator,
   int{ID_FILE_PRINT}, int{ID_FILE_PRINT_PREVIEW}, int{ID_FILE_PRINT_SETUP}, kSeparator,
   int{ID_FILE_MRU_FILE1}, kSeparator, int{ID_APP_EXIT}};
 constexpr std::array kAerodexMenu = {

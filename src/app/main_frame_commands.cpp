@@ -21,6 +21,7 @@
 #include "editing/aircraft_commands.h"
 #include "editing/entry_commands.h"
 #include "editing/pilot_form.h"
+#include "import/logbook_commands.h"
 #include "import/text_import.h"
 #include "stats/aircraft_status.h"
 #include "stats/currency.h"
@@ -58,6 +59,9 @@ void CMainFrame::RegisterEditingCommands() {
   const auto hasAircraft = [this] { return doc_.AircraftCount() > 0; };
   r.SetHandler(ID_EDIT_PILOT_INFO, {[this] { OnEditPilotInfo(doc_, port_); }});
   r.SetHandler(ID_IMPORT_UNIX, {[this] { OnImportFromUnix(doc_, port_); }});
+  r.SetHandler(ID_IMPORT_LOGBOOK, {[this] { import::OnImportFromLogbook(doc_, port_, port_); }});
+  r.SetHandler(ID_EXPORT_LOGBOOK, {[this] { import::OnExportToLogbook(doc_, port_, port_); },
+                                   [this] { return doc_.EntryCount() > 0; }});
   r.SetHandler(ID_NEW_ENTRY, {[this] { OnNewEntry(doc_, port_); }});
   r.SetHandler(ID_EDIT_ENTRY, {[this] { OnEditEntry(doc_, port_); }, hasEntry});
   r.SetHandler(ID_DELETE_ENTRY, {[this] { OnDeleteEntry(doc_, port_); }, hasEntry});

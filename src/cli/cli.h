@@ -64,6 +64,7 @@ int RunCsv(Args args, std::FILE* out);
 int RunCurrency(Args args, std::FILE* out);
 int RunStatus(Args args, std::FILE* out);
 int RunImport(Args args, std::FILE* out);
+int RunExport(Args args, std::FILE* out);
 int RunBackups(Args args, std::FILE* out);
 int RunRestore(Args args, std::FILE* out);
 int RunCheck(Args args, std::FILE* out);

@@ -9,41 +9,105 @@
 #include "cli/cli.h"
 #include "cli/log_writer.h"
 #include "editing/cancelling_port.h"
+#include "import/logbook_import.h"
 #include "import/text_import.h"
 #include "model/file_layer.h"
 
 namespace aerodex::cli {
 namespace {
 
+using import::LogbookFormat;
+
 struct ImportArgs {
   std::string log;
-  std::string oldLog;
+  std::string source;
   std::string output;  // the log itself when -o is absent
   bool dryRun = false;
+  import::CImportOptions options;
   std::string error;
 };
+
+std::optional<LogbookFormat> FormatByName(const std::string& name) {
+  const std::pair<const char*, LogbookFormat> kFormats[] = {
+      {"auto", LogbookFormat::kAuto},
+      {"aerodex", LogbookFormat::kTextLog},
+      {"foreflight", LogbookFormat::kForeFlight},
+      {"myflightbook", LogbookFormat::kMyFlightbook},
+      {"logten", LogbookFormat::kLogTen},
+      {"csv", LogbookFormat::kCsv}};
+  for (const auto& [known, format] : kFormats) {
+    if (name == known) return format;
+  }
+  return std::nullopt;
+}
+
+// "Column=meaning,Column=meaning"; an error message when a pair is bad.
+std::string ParseMap(const std::string& text, import::CImportOptions& options) {
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    const auto end = std::min(text.find(',', at), text.size());
+    const std::string pair = text.substr(at, end - at);
+    const auto equals = pair.rfind('=');
+    if (equals == std::string::npos || equals == 0) {
+      return "--map takes \"Column=meaning,...\", not '" + pair + "'";
+    }
+    const auto meaning = import::MeaningByName(pair.substr(equals + 1));
+    if (!meaning) return "--map: '" + pair.substr(equals + 1) + "' is not a meaning";
+    options.map.emplace_back(pair.substr(0, equals), *meaning);
+    at = end + 1;
+  }
+  return {};
+}
+
+// The value of an option that takes one, or an error.
+std::string OptionValue(Args args, std::size_t& i, std::string& error) {
+  if (i + 1 < args.size()) return args[++i];
+  error = args[i] + " needs a value";
+  return {};
+}
+
+std::string ParseOption(Args args, std::size_t& i, ImportArgs& parsed) {
+  std::string error;
+  const std::string& name = args[i];
+  const std::string value = OptionValue(args, i, error);
+  if (!error.empty()) return name == "-o" ? "-o needs one output file" : error;
+  if (name == "-o") {
+    if (!parsed.output.empty()) return "-o needs one output file";
+    parsed.output = value;
+  } else if (name == "--format") {
+    const auto format = FormatByName(value);
+    if (!format) return "--format takes auto, aerodex, foreflight, myflightbook, logten or csv";
+    parsed.options.format = *format;
+  } else if (name == "--map") {
+    return ParseMap(value, parsed.options);
+  } else {  // --keep-extra
+    if (value != "all" && value != "none") return "--keep-extra takes all or none";
+    parsed.options.keepExtra = value == "all";
+  }
+  return {};
+}
 
 ImportArgs ParseImportArgs(Args args) {
   ImportArgs parsed;
   std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
+  for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     if (args[i] == "--dry-run") {
       parsed.dryRun = true;
-    } else if (args[i] != "-o") {
-      positional.push_back(args[i]);
-    } else if (i + 1 < args.size() && parsed.output.empty()) {
-      parsed.output = args[++i];
+    } else if (args[i] == "--include-duplicates") {
+      parsed.options.includeDuplicates = true;
+    } else if (args[i] == "-o" || args[i] == "--format" || args[i] == "--map" ||
+               args[i] == "--keep-extra") {
+      parsed.error = ParseOption(args, i, parsed);
     } else {
-      parsed.error = "-o needs one output file";
-      return parsed;
+      positional.push_back(args[i]);
     }
   }
-  if (positional.size() != 2) {
-    parsed.error = "expects a log file and an .aerodex file";
-    return parsed;
+  if (parsed.error.empty() && positional.size() != 2) {
+    parsed.error = "expects a log file and a file to import";
   }
+  if (!parsed.error.empty()) return parsed;
   parsed.log = positional[0];
-  parsed.oldLog = positional[1];
+  parsed.source = positional[1];
   if (parsed.output.empty()) parsed.output = parsed.log;
   return parsed;
 }
@@ -57,7 +121,7 @@ bool OpenOrStartLog(LoadedLog& log, const std::string& path) {
   return OpenLog(log, path);
 }
 
-// What the report says last: whether anything was written.
+// What the report of the older text log says last: whether anything was written.
 void CloseReport(import::CImportReport& report, bool dryRun, bool saved) {
   const bool completed = report.status == import::ImportStatus::kCompleted;
   const std::int64_t read = report.found;
@@ -70,6 +134,45 @@ void CloseReport(import::CImportReport& report, bool dryRun, bool saved) {
   } else if (!saved) {
     report.notes.push_back("Nothing was written.");
   }
+}
+
+int ImportTextLog(const ImportArgs& parsed, LoadedLog& log, CCancellingPort& port,
+                  CLogWriter& writer, const std::string& text) {
+  std::istringstream in(text);
+  import::CImportReport report = import::ImportTextLog(*log.doc, port, in);
+  report.file = parsed.source;
+  // A half-read file is not saved: the user fixes it and imports it again.
+  const bool completed = report.status == import::ImportStatus::kCompleted;
+  const bool saved = completed && !parsed.dryRun && writer.Save(*log.doc);
+  CloseReport(report, parsed.dryRun, saved);
+  std::fputs(import::RenderImportReport(report).c_str(), stderr);
+  return completed && (saved || parsed.dryRun) ? kOk : kFailure;
+}
+
+// Another logbook's file: planned first, applied and saved only when it adds
+// something; a file of nothing but flights already in the log succeeds.
+int ImportLogbook(const ImportArgs& parsed, LoadedLog& log, CLogWriter& writer,
+                  const std::string& text) {
+  const import::CImportPlan plan = import::PlanImport(*log.doc, text, parsed.options);
+  const bool adds = plan.recognised && !plan.flights.empty();
+  const bool allKnown = plan.recognised && !adds && !plan.duplicates.empty();
+  import::CImportReport report =
+      adds && !parsed.dryRun ? import::ApplyPlan(*log.doc, plan) : import::ReportOfPlan(plan);
+  report.file = parsed.source;
+  bool saved = false;
+  if (adds && !parsed.dryRun) {
+    saved = report.status == import::ImportStatus::kCompleted && writer.Save(*log.doc);
+    if (!saved) report.flightsAdded = 0;
+  }
+  if (parsed.dryRun && adds) {
+    report.notes.push_back("Dry run: nothing was written; the import would add " +
+                           std::to_string(plan.flights.size()) + " flights.");
+  } else if (!saved) {
+    report.notes.push_back(parsed.dryRun ? "Dry run: nothing was written."
+                                         : "Nothing was written.");
+  }
+  std::fputs(import::RenderImportReport(report).c_str(), stderr);
+  return saved || allKnown || (parsed.dryRun && adds) ? kOk : kFailure;
 }
 
 }  // namespace
@@ -87,19 +190,22 @@ int RunImport(Args args, std::FILE* /*out*/) {
   log.doc->SetPort(&port);
   // Read whole and without waiting: a named pipe or a device fails at once.
   std::string text;
-  if (!ReadWholeFile(parsed.oldLog, text).ok) {
-    std::cerr << import::kFailedToOpen << '\n';
+  const LogbookFormat format = parsed.options.format;
+  if (const FileResult read = ReadWholeFile(parsed.source, text); !read.ok) {
+    if (format == LogbookFormat::kAuto || format == LogbookFormat::kTextLog) {
+      std::cerr << import::kFailedToOpen << '\n';
+    } else {
+      std::cerr << "Failed to open " << parsed.source << ". " << read.message << '\n';
+    }
     return kFailure;
   }
-  std::istringstream in(text);
-  import::CImportReport report = import::ImportTextLog(*log.doc, port, in);
-  report.file = parsed.oldLog;
-  // A half-read file is not saved: the user fixes it and imports it again.
-  const bool completed = report.status == import::ImportStatus::kCompleted;
-  const bool saved = completed && !parsed.dryRun && writer.Save(*log.doc);
-  CloseReport(report, parsed.dryRun, saved);
-  std::fputs(import::RenderImportReport(report).c_str(), stderr);
-  return completed && (saved || parsed.dryRun) ? kOk : kFailure;
+  // The older text log is told by its name (".aerodex") or its first lines.
+  const bool textLogName = parsed.source.ends_with(".aerodex");
+  if (format == LogbookFormat::kTextLog ||
+      (format == LogbookFormat::kAuto && (textLogName || import::LooksLikeTextLog(text)))) {
+    return ImportTextLog(parsed, log, port, writer, text);
+  }
+  return ImportLogbook(parsed, log, writer, text);
 }
 
 }  // namespace aerodex::cli

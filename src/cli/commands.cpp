@@ -44,16 +44,35 @@ const Command kCommands[] = {
      "they are part of. Prints one finding a line, in log order, and a count on standard error. "
      "Exit status 0 when nothing was found, 1 when something was (or the log cannot be read).",
      RunCheck},
-    {"import", "LOG.adx OLD.aerodex [-o OUT.adx] [--dry-run]",
-     "Appends the flights of an older version's text log to LOG.adx (a new log when it does not "
-     "exist) and saves the result atomically to OUT.adx, or to LOG.adx itself. Aircraft missing "
-     "from the database are not created. An import that stops on bad data saves nothing. A "
-     "report follows on standard error: records read against the header's count, flights "
-     "added, N-Numbers missing from the aircraft database, flights that look like ones already "
-     "in the log, and each warning (a numeric line short of numbers, read with zeros for the "
-     "rest) and the message that stopped the import with its line number. --dry-run reads "
-     "everything and prints the report but writes nothing and takes no lock.",
+    {"import",
+     "LOG.adx FILE [--format auto|aerodex|foreflight|myflightbook|logten|csv] "
+     "[--map \"Column=meaning,...\"] [--keep-extra all|none] [--include-duplicates] "
+     "[--dry-run] [-o OUT.adx]",
+     "Appends the flights of FILE to LOG.adx (a new log when it does not exist) and saves the "
+     "result atomically to OUT.adx, or to LOG.adx itself. FILE is an older version's text log "
+     "(aerodex), a ForeFlight logbook CSV, a MyFlightbook CSV, a LogTen Pro export or any other "
+     "CSV or tab-separated file (csv); auto, the default, tells them apart, with the separator "
+     "and the encoding. Columns are placed by their names; --map names the meaning of others "
+     "(date, tail, from, to, route, total, night, xc, pic, solo, dual, actual, simulated, "
+     "landings, dayLandings, nightLandings, approaches, ils, vor, loc, ndb, gps, rnav, loran, "
+     "radar, holds, tachStart, tachEnd, remarks, keep, ignore). Cells without a field of their "
+     "own are kept in the remarks as Name=value unless --keep-extra none. Flights already in "
+     "the log (same date, N-Number, airports and total) are skipped unless "
+     "--include-duplicates; rows that cannot be read are skipped and named by line. Aircraft "
+     "that the file describes and the database lacks are created; those of the older text log "
+     "are not. The report follows on standard error. Exit status 0 when flights were added or "
+     "every flight was already in the log, 1 when nothing could be read (nothing is written). "
+     "An older text log that stops on bad data saves nothing. --dry-run reads everything and "
+     "prints the report but writes nothing and takes no lock.",
      RunImport},
+    {"export", "LOG.adx OUT --format foreflight|myflightbook|csv",
+     "Writes the log for another logbook, atomically: ForeFlight's import template (the "
+     "aircraft the flights use, then the flights), MyFlightbook's CSV columns, or aerodex's own "
+     "CSV (as the csv command). Hours are written as a person reads them (1.3). What the target "
+     "cannot hold (LORAN approaches, day and night cross-country, tach time, flight numbers...) "
+     "goes into the remarks as a tag, [aerodex ...], which import reads back and takes out, so "
+     "that an export imported into an empty log gives back every flight as it was.",
+     RunExport},
     {"backups", "LOG.adx",
      "Lists the earlier versions of LOG.adx that saves have kept (the window's and aerodex-cli's): "
      "number, time saved, flights and size, newest first. They are kept in "

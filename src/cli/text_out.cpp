@@ -53,14 +53,4 @@ std::string JsonNumber(double value) {
   return ShortestDouble(value);
 }
 
-std::string CsvField(const std::string& utf8) {
-  if (utf8.find_first_of(",\"\r\n") == std::string::npos) return utf8;
-  std::string out = "\"";
-  for (char c : utf8) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
-
 }  // namespace aerodex::cli

@@ -1,4 +1,4 @@
-// JSON and CSV writing for aerodex-cli. Values arrive as Windows-1252 texts,
+// JSON writing for aerodex-cli. Values arrive as Windows-1252 texts,
 // ints and doubles; texts leave as UTF-8, doubles in their shortest form that
 // reads back to the same value.
 #pragma once
@@ -10,6 +10,5 @@ namespace aerodex::cli {
 std::string ShortestDouble(double value);
 std::string JsonString(const std::string& cp1252);
 std::string JsonNumber(double value);  // non-finite values as strings
-std::string CsvField(const std::string& utf8);
 
 }  // namespace aerodex::cli

@@ -46,6 +46,33 @@ void AddMissing(std::string& out, const std::vector<CMissingAircraft>& missing) 
   }
 }
 
+// The report of another logbook's file, read as a table.
+std::string RenderTableReport(const CImportReport& report) {
+  std::string out = "Import of " + report.file + '\n';
+  if (!report.source.empty()) out += "Read as: " + report.source + '\n';
+  if (!report.headerRead) {
+    out += AtLine(report.stop) + '\n';
+    for (const std::string& note : report.notes) out += note + '\n';
+    return out;
+  }
+  out += "Flights read: " + std::to_string(report.found) + '\n';
+  out += "Flights added to the log: " + std::to_string(report.flightsAdded) + '\n';
+  out += CreatedLine(report.aircraftCreated);
+  AddMissing(out, report.missingAircraft);
+  AddList(out,
+          report.duplicatesSkipped ? "Flights already in the log (skipped)"
+                                   : "Flights that look like ones already in the log (added all "
+                                     "the same)",
+          report.duplicates);
+  AddList(out, "Rows that could not be read (skipped)", report.badRows);
+  AddList(out, "Warnings", report.warnings);
+  if (report.status == ImportStatus::kStopped) out += "Stopped at " + AtLine(report.stop) + '\n';
+  out += "Totals before: " + report.totalsBefore + '\n';
+  out += "Totals after: " + report.totalsAfter + '\n';
+  for (const std::string& note : report.notes) out += note + '\n';
+  return out;
+}
+
 }  // namespace
 
 std::string ShortLineWarning(const std::string& line, int read, int expected) {
@@ -54,6 +81,7 @@ std::string ShortLineWarning(const std::string& line, int read, int expected) {
 }
 
 std::string RenderImportReport(const CImportReport& report) {
+  if (report.fromTable) return RenderTableReport(report);
   std::string out = "Import of " + report.file + '\n';
   out += RecordsLine(report);
   out += "Flights added to the log: " + std::to_string(report.flightsAdded) + '\n';

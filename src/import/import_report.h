@@ -40,6 +40,13 @@ struct CImportReport {
   std::vector<CImportLine> warnings;
   CImportLine stop;  // the message that stopped the import (empty when none)
   bool loneCarriageReturns = false;
+  // Another logbook's file (import/logbook_import.h): read as a table.
+  bool fromTable = false;
+  std::string source;              // "ForeFlight, comma-separated, UTF-8"
+  bool duplicatesSkipped = false;  // else added all the same
+  std::vector<CImportLine> badRows;
+  std::string totalsBefore;  // the log's totals, UTF-8
+  std::string totalsAfter;
   std::vector<std::string> notes;  // closing lines of the caller's, in UTF-8
 };
 

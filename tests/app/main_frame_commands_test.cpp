@@ -91,6 +91,8 @@ void MainFrameCommandsTest::menuTreeHasTheTextsIdsAndSeparators() {
                                         {"", 0},
                                         {"&Edit Pilot Info", 32771},
                                         {"Import from Unix...", 32786},
+                                        {"Import from Another Logbook...", 32835},
+                                        {"Export to Another Logbook...", 32836},
                                         {"", 0},
                                         {"&Print...\tCtrl+P", 57607},
                                         {"Print Pre&view", 57609},
@@ -192,10 +194,12 @@ void MainFrameCommandsTest::promptsGoToTheStatusBar() {
 
 void MainFrameCommandsTest::enablingFollowsTheDocument() {
   CCommandRouter& router = frame_->Router();
-  for (int id : {ID_EDIT_ENTRY, ID_DELETE_ENTRY, ID_EDIT_AIRCRAFT, ID_DELETE_AIRCRAFT}) {
+  for (int id :
+       {ID_EDIT_ENTRY, ID_DELETE_ENTRY, ID_EDIT_AIRCRAFT, ID_DELETE_AIRCRAFT, ID_EXPORT_LOGBOOK}) {
     QVERIFY(!router.Action(id)->isEnabled());
   }
-  for (int id : {ID_NEW_ENTRY, ID_NEW_AIRCRAFT, ID_FILE_SAVE, ID_CHECK_CURRENCY, ID_APP_ABOUT}) {
+  for (int id : {ID_NEW_ENTRY, ID_NEW_AIRCRAFT, ID_FILE_SAVE, ID_CHECK_CURRENCY, ID_APP_ABOUT,
+                 ID_IMPORT_LOGBOOK}) {
     QVERIFY(router.Action(id)->isEnabled());
   }
   CAerodexDoc& doc = app_->Document();
@@ -203,6 +207,7 @@ void MainFrameCommandsTest::enablingFollowsTheDocument() {
   doc.UpdateAllViews();
   QVERIFY(router.Action(ID_EDIT_ENTRY)->isEnabled());
   QVERIFY(router.Action(ID_DELETE_ENTRY)->isEnabled());
+  QVERIFY(router.Action(ID_EXPORT_LOGBOOK)->isEnabled());
   QVERIFY(!router.Action(ID_EDIT_AIRCRAFT)->isEnabled());
   doc.AppendAircraft(MakeAirplane("12345"));
   doc.UpdateAllViews();
