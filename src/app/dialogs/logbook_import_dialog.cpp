@@ -28,6 +28,13 @@ QString MeaningLabel(Meaning meaning) {
 
 QString Hours(double hours) { return QString::number(hours, 'f', 1); }
 
+// A US registration is stored without its N; any other is stored whole.
+QString TailText(const std::string& nNumber) {
+  const QString tail = FromCp1252(nNumber);
+  const bool us = !nNumber.empty() && nNumber.front() >= '0' && nNumber.front() <= '9';
+  return us ? QStringLiteral("N") + tail : tail;
+}
+
 QString DateText(const CAerodexEntry& e) {
   return QStringLiteral("%1/%2/%3").arg(e.month).arg(e.day).arg(e.year);
 }
@@ -38,7 +45,7 @@ QStringList FlightCells(const import::CPlannedFlight& flight) {
   return {QString::number(flight.line),
           DateText(e),
           QString::number(e.flightNumber),
-          QStringLiteral("N") + FromCp1252(e.nNumber),
+          TailText(e.nNumber),
           FromCp1252(e.departure),
           FromCp1252(e.route),
           FromCp1252(e.arrival),
@@ -65,8 +72,8 @@ QString AircraftText(const import::CPlannedAircraft& planned) {
   if (a.isAirship) kinds << QStringLiteral("airship");
   if (a.isBalloon) kinds << QStringLiteral("balloon");
   if (a.isSimulator) kinds << QStringLiteral("simulator");
-  QString text = QStringLiteral("N") + FromCp1252(a.nNumber) + QStringLiteral("  ") +
-                 FromCp1252(a.make) + QLatin1Char(' ') + FromCp1252(a.model);
+  QString text = TailText(a.nNumber) + QStringLiteral("  ") + FromCp1252(a.make) +
+                 QLatin1Char(' ') + FromCp1252(a.model);
   if (!kinds.isEmpty()) text += QStringLiteral(" (") + kinds.join(QStringLiteral(", ")) + ')';
   return text +
          QStringLiteral(": %1 flight%2").arg(planned.flights).arg(planned.flights == 1 ? "" : "s");
@@ -242,7 +249,7 @@ void CLogbookImportDialog::FillFindings() {
               .arg(plan_.missingAircraft.size());
   for (const import::CMissingAircraft& missing : plan_.missingAircraft) {
     text +=
-        QStringLiteral("  N%1: %2 flights\n").arg(FromCp1252(missing.nNumber)).arg(missing.flights);
+        QStringLiteral("  %1: %2 flights\n").arg(TailText(missing.nNumber)).arg(missing.flights);
   }
   findings_->setPlainText(text);
   const std::size_t count = plan_.duplicates.size() + plan_.badRows.size() + plan_.warnings.size();
