@@ -199,11 +199,16 @@ int RunImport(Args args, std::FILE* /*out*/) {
     }
     return kFailure;
   }
-  // The older text log is told by its name (".aerodex") or its first lines.
-  const bool textLogName = parsed.source.ends_with(".aerodex");
-  if (format == LogbookFormat::kTextLog ||
-      (format == LogbookFormat::kAuto && (textLogName || import::LooksLikeTextLog(text)))) {
+  // The older text log is told by its name (".aerodex") or its first lines;
+  // "aerodex" names both of aerodex's own files, that log and the csv export.
+  const bool textLog = parsed.source.ends_with(".aerodex") || import::LooksLikeTextLog(text);
+  if ((format == LogbookFormat::kTextLog || format == LogbookFormat::kAuto) && textLog) {
     return ImportTextLog(parsed, log, port, writer, text);
+  }
+  if (format == LogbookFormat::kTextLog) {
+    ImportArgs asCsv = parsed;
+    asCsv.options.format = LogbookFormat::kAerodexCsv;
+    return ImportLogbook(asCsv, log, writer, text);
   }
   return ImportLogbook(parsed, log, writer, text);
 }

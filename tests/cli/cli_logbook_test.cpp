@@ -107,6 +107,10 @@ TEST_F(CliLogbookTest, ExportAndImportGiveTheLogBack) {
     ASSERT_EQ(RunCli({"import", back, out}).status, 0) << format;
     EXPECT_EQ(RunCli({"csv", back}).out, RunCli({"csv", log}).out) << format;
   }
+  // "aerodex" names aerodex's own files: the csv export as well as the older text log.
+  const std::string named = (dir / "named.adx").string();
+  ASSERT_EQ(RunCli({"import", named, out, "--format", "aerodex"}).status, 0);
+  EXPECT_EQ(RunCli({"csv", named}).out, RunCli({"csv", log}).out);
   EXPECT_NE(Slurp(out).find(",1.2,"), std::string::npos);
 }
 
