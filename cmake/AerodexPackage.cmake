@@ -19,6 +19,8 @@ if(TARGET aerodex)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/docs/aerodex-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The licence, in Debian's machine-readable form.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME aerodex)
 set(CPACK_PACKAGE_VENDOR "aerodex")

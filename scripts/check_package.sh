@@ -20,6 +20,7 @@ for file in \
   usr/share/icons/hicolor/48x48/apps/aerodex.png \
   usr/share/icons/hicolor/256x256/mimetypes/application-x-aerodex.png \
   usr/share/doc/aerodex/aerodex.html \
+  usr/share/doc/aerodex/copyright \
   usr/share/man/man1/aerodex-cli.1; do
   [ -f "$root/$file" ] || { echo "missing from the package: /$file"; exit 1; }
 done

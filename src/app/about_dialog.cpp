@@ -29,6 +29,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
           "A flight log for the private pilot:\nflights, totals, currency and aircraft."),
       this);
   about->setObjectName(QStringLiteral("about"));
+  // Below the program's own lines: the terms it comes under.
+  auto* licence = new QLabel(
+      QStringLiteral("Free software under the GNU General Public License,\nversion 3 or later."),
+      this);
+  licence->setObjectName(QStringLiteral("licence"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -36,6 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* texts = new QVBoxLayout;
   texts->addWidget(version);
   texts->addWidget(about);
+  texts->addWidget(licence);
   texts->addStretch();
   auto* row = new QHBoxLayout;
   row->addWidget(picture);
