@@ -1,13 +1,40 @@
 # What `cmake --install` puts where, and the Debian package CPack makes of it
 # (`cpack -G DEB` in the build folder).
 set(res ${PROJECT_SOURCE_DIR}/resources)
+set(generated ${CMAKE_BINARY_DIR}/generated)
+# The reverse-DNS id of the desktop entry and the AppStream metainfo (and of
+# QGuiApplication::setDesktopFileName in main.cpp), and the date of this release.
+set(AERODEX_APP_ID io.github.aerodex.aerodex)
+set(AERODEX_RELEASE_DATE 2026-12-08)
+
+# Man pages and the changelog go in compressed (gzip -n: the same bytes every build).
+function(aerodex_gzip source output)
+  add_custom_command(OUTPUT ${output} COMMAND gzip -9nc ${source} > ${output} DEPENDS ${source}
+                     VERBATIM)
+endfunction()
+configure_file(${res}/changelog.in ${generated}/changelog @ONLY)
+aerodex_gzip(${generated}/changelog ${generated}/changelog.gz)
+set(compressed ${generated}/changelog.gz)
+set(manPages aerodex-cli.1)
 if(TARGET aerodex)
-  install(FILES ${res}/aerodex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  list(APPEND manPages aerodex.1)
+endif()
+foreach(page ${manPages})
+  aerodex_gzip(${PROJECT_SOURCE_DIR}/docs/${page} ${generated}/${page}.gz)
+  list(APPEND compressed ${generated}/${page}.gz)
+  install(FILES ${generated}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+add_custom_target(aerodex_compressed_docs ALL DEPENDS ${compressed})
+install(FILES ${generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+if(TARGET aerodex)
+  install(FILES ${res}/aerodex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+          RENAME ${AERODEX_APP_ID}.desktop)
   install(FILES ${res}/aerodex-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
           RENAME aerodex.xml)
-  configure_file(${res}/aerodex.metainfo.xml.in ${CMAKE_BINARY_DIR}/generated/aerodex.metainfo.xml
+  configure_file(${res}/aerodex.metainfo.xml.in ${generated}/${AERODEX_APP_ID}.metainfo.xml
                  @ONLY)
-  install(FILES ${CMAKE_BINARY_DIR}/generated/aerodex.metainfo.xml
+  install(FILES ${generated}/${AERODEX_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   foreach(size 48 128 256)
     set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size})
@@ -17,7 +44,6 @@ if(TARGET aerodex)
   endforeach()
   install(FILES ${res}/help/aerodex.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/docs/aerodex-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The licence, in Debian's machine-readable form.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
@@ -25,12 +51,16 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/copyright DESTINATION ${CMAKE_INST
 set(CPACK_PACKAGE_NAME aerodex)
 set(CPACK_PACKAGE_VENDOR "aerodex")
 set(CPACK_PACKAGE_CONTACT "aerodex developers <aerodex@users.noreply.github.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian's style: a synopsis without an article, description lines under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "flight log for a private pilot")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "aerodex keeps a private pilot's flight log: the pilot's particulars, the aircraft flown "
-       "and every flight, shown as ruled landscape pages like a paper logbook, with totals, night "
-       "subtotals, a currency check and the maintenance status of owned aircraft. aerodex-cli "
-       "reads, converts and imports logs without the window.")
+       "aerodex keeps a private pilot's flight log: the pilot's particulars, the\n"
+       "aircraft flown and every flight, shown as ruled landscape pages like a paper\n"
+       "logbook, with totals, night subtotals, a currency check, the maintenance\n"
+       "status of owned aircraft, the FAA 8710 record of pilot time and charts.\n"
+       "Logs of other logbooks (ForeFlight, MyFlightbook, LogTen Pro, CSV) come in\n"
+       "and go out again. aerodex-cli reads, converts and imports logs without the\n"
+       "window.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY aerodex)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -11,7 +11,7 @@ AERODEX_PACKAGES=(
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
   clang libclang-rt-14-dev clang-format
-  dpkg-dev
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 aerodex_missing_packages() {

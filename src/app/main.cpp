@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("aerodex"));
   QApplication::setApplicationVersion(QStringLiteral(AERODEX_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("aerodex"));
+  // The reverse-DNS id the desktop entry and the AppStream metainfo are installed under.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.aerodex.aerodex"));
 
   aerodex::CAerodexApp aerodexApp;
   if (!aerodexApp.InitInstance(QApplication::arguments().mid(1))) return aerodexApp.ExitCode();
