@@ -144,12 +144,13 @@ TEST(LogCheckSample, TheSampleLogChecksClean) {
 
 TEST_F(LogCheckTest, CommandShowsTheListAndAPickSelectsWithoutModifying) {
   struct ListPort : ScriptedPort {
-    void ShowLogCheck(const CLogCheckDlg& report,
-                      const std::function<void(std::size_t)>& showFlight) override {
+    void ShowLogCheck(const CLogCheckDlg& report, const CLogCheckActions& given) override {
       shown = report.findings.size();
-      showFlight(pick);
+      actions = given;
+      actions.showFlight(pick);
     }
     std::size_t shown = 99, pick = 0;
+    CLogCheckActions actions;
   } port;
   doc.SetPort(&port);
   doc.Entry(5).remarks.clear();
@@ -166,6 +167,19 @@ TEST_F(LogCheckTest, CommandShowsTheListAndAPickSelectsWithoutModifying) {
   OnCheckLog(doc, port);
   EXPECT_EQ(doc.selectedEntry, &doc.Entry(5));
   doc.SetPort(nullptr);
+}
+
+TEST_F(LogCheckTest, AnOpenListChecksAgainOnlyAfterTheLogChanged) {
+  CLogCheckActions actions = aerodex::stats::LogCheckActions(doc);
+  aerodex::stats::ShowFlight(doc, 3);  // a new selection is no change
+  EXPECT_FALSE(actions.recheck().has_value());
+  doc.Entry(5).remarks.clear();
+  doc.SetModifiedFlag();  // the edit's own notice moves the revision
+  const auto after = actions.recheck();
+  ASSERT_TRUE(after.has_value());
+  ASSERT_EQ(after->findings.size(), 1u);
+  EXPECT_EQ(after->findings[0].entryIndex, 5u);
+  EXPECT_FALSE(actions.recheck().has_value());
 }
 
 }  // namespace
