@@ -142,8 +142,10 @@ void InstrumentPractice(Flight f, const CPilotInfo& pilot) {
   f.e->departure = f.e->arrival = pilot.baseAirport;
   f.e->route = "SJC RNAV 12R MISSED HOLD";
   f.e->dayHours = f.dice.Hours(12, 20);
-  f.e->simulatedInstrument = Tenths(f.e->dayHours - 0.3);
+  // Cloud met on the way counts as actual, out of the hood time: the two
+  // together stay below the flight's hours.
   f.e->actualInstrument = f.dice.Below(4) == 0 ? 0.4 : 0;
+  f.e->simulatedInstrument = Tenths(f.e->dayHours - 0.3 - f.e->actualInstrument);
   f.e->ilsApproaches = f.dice.Below(2);
   f.e->gpsApproaches = 1 + f.dice.Below(2);
   f.e->vorApproaches = f.dice.Below(2);
@@ -242,10 +244,13 @@ void BuildLargeLog(CAerodexDoc& doc, std::uint32_t flights, std::uint32_t seed) 
       }
     }
   }
+  // Flights of one day are numbered in the order they were flown (and their
+  // tachometer readings run), so that sorting keeps that order.
   for (std::uint32_t i = 1; i < doc.EntryCount(); ++i) {
-    CAerodexEntry& prev = doc.Entry(i - 1);
+    const CAerodexEntry& prev = doc.Entry(i - 1);
     CAerodexEntry& cur = doc.Entry(i);
-    if (CompareEntries(prev, cur) == 0) cur.flightNumber = prev.flightNumber + 1;
+    const bool sameDay = prev.year == cur.year && prev.month == cur.month && prev.day == cur.day;
+    if (sameDay) cur.flightNumber = prev.flightNumber + 1;
   }
   doc.SortEntries();
   doc.SetModifiedFlag(false);

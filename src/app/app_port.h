@@ -16,6 +16,8 @@
 
 namespace aerodex {
 
+class CLogCheckDialog;
+
 class CAppPort : public CInteractionPort, public import::CLogbookPort {
  public:
   // Prompts and forms open over the window given here (none: top level).
@@ -35,8 +37,11 @@ class CAppPort : public CInteractionPort, public import::CLogbookPort {
   void ShowCurrency(const CCurrencyDlg& report) override;
   void ShowAircraftStatus(const CAircraftStatsDlg& report) override;
   void ShowCurrencyCheck(const CCurrencyDlg& report, const CCurrencyAsOf& recompute) override;
-  void ShowLogCheck(const CLogCheckDlg& report,
-                    const std::function<void(std::size_t)>& showFlight) override;
+  // The log check stays open beside the window: a second Check Log brings
+  // the open one forward with the new findings.
+  void ShowLogCheck(const CLogCheckDlg& report, const CLogCheckActions& actions) override;
+  // After a change to the document: the open log check checks again.
+  void RecheckLog();
   void ShowImportReport(const std::string& report) override;
   bool ChooseImportFile(std::string& path) override;
   // Other logbooks (app_port_logbook.cpp): file dialogs and the preview.
@@ -53,6 +58,7 @@ class CAppPort : public CInteractionPort, public import::CLogbookPort {
 
   QPointer<QWidget> parent_;
   QPointer<QProgressDialog> planning_;  // a long file's planning, over parent_
+  QPointer<CLogCheckDialog> logCheck_;  // owned by parent_ while open
   CFrameDialogs* dialogs_ = nullptr;
   CQtFrameDialogs ownDialogs_;
 };

@@ -1,6 +1,7 @@
 // The form-showing half of the desktop interaction port: each form runs as
 // its modal dialog over the main window, and its data is written back only
-// when the dialog ends with OK (its field checks have passed by then).
+// when the dialog ends with OK (its field checks have passed by then). The
+// log check alone is a window beside the log.
 #include "app/app_port.h"
 #include "app/dialogs/aircraft_dialog.h"
 #include "app/dialogs/entry_dialog.h"
@@ -44,10 +45,17 @@ void CAppPort::ShowCurrencyCheck(const CCurrencyDlg& report, const CCurrencyAsOf
   dialog.exec();
 }
 
-void CAppPort::ShowLogCheck(const CLogCheckDlg& report,
-                            const std::function<void(std::size_t)>& showFlight) {
-  CLogCheckDialog dialog(report, showFlight, parent_);
-  dialog.exec();
+void CAppPort::ShowLogCheck(const CLogCheckDlg& report, const CLogCheckActions& actions) {
+  if (logCheck_) logCheck_->close();  // its actions are those of the last check
+  logCheck_ = new CLogCheckDialog(report, actions, parent_);
+  logCheck_->setAttribute(Qt::WA_DeleteOnClose);
+  logCheck_->show();
+  logCheck_->raise();
+  logCheck_->activateWindow();
+}
+
+void CAppPort::RecheckLog() {
+  if (logCheck_ && logCheck_->isVisible()) logCheck_->Recheck();
 }
 
 void CAppPort::ShowImportReport(const std::string& report) {

@@ -138,6 +138,7 @@ void CMainFrame::OnUpdateAllViews() {
   view_->Redraw();
   router_->Update();
   UpdateCaption();
+  port_.RecheckLog();
 }
 
 void CMainFrame::UpdateCaption() {

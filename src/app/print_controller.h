@@ -39,7 +39,7 @@ class CPrintController : public QObject {
   QPrinter& Printer() { return *printer_; }
 
   // Lays the log out afresh and returns its page count: the highest page
-  // the print dialog offers (the log's height over the page height).
+  // the print dialog offers, the last one that holds the current view's log.
   int PreparePrinting();
   // Paints pages first..last (from 1) on printer; false when it could not
   // start or failed. A long run shows its progress over the main window and

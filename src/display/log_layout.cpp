@@ -139,8 +139,22 @@ void CLogLayout::Build(const CAerodexDoc& doc, const Key& key) {
   }
   for (std::size_t i = 1; i < depths_.size() && inOrder_; ++i)
     inOrder_ = depths_[i - 1] <= depths_[i];
+  CountPages(key.pageHeight);
   key_ = key;
   built_ = true;
+}
+
+// As the pass grows the log's height from one page: a page more for each row
+// that starts at or below the pages so far.
+void CLogLayout::CountPages(int pageHeight) {
+  std::int64_t height = pageHeight;
+  std::int64_t pages = 1;
+  for (const std::int64_t depth : depths_) {
+    if (pageHeight <= 0 || depth < height) continue;
+    height += pageHeight;
+    ++pages;
+  }
+  pageCount_ = static_cast<int>(std::min<std::int64_t>(pages, INT_MAX));
 }
 
 // In log order, the order the entries lie in memory, whatever the mode.

@@ -50,6 +50,10 @@ class CLogLayout {
   // Whether items and depths run monotonically down the pages (always, short
   // of a defect); otherwise searches give way to walks.
   bool InOrder() const { return inOrder_; }
+  // The pages this layout lies on: the height a fresh log would grow to over
+  // it, in pages. Unlike the log's height it never keeps an earlier, taller
+  // layout's pages, so printing ends with the last page that holds a row.
+  int PageCount() const { return pageCount_; }
   // The flights' indices in the entries, in the order the pass draws them.
   std::vector<std::uint32_t> EntryOrder() const;
 
@@ -72,6 +76,7 @@ class CLogLayout {
   void MeasureLines(const CAerodexDoc& doc);
   void Add(const Item& item);
   void DrawItem(const CAerodexDoc& doc, CSurface& surface, Item& item);
+  void CountPages(int pageHeight);
 
   Key key_;
   bool built_ = false;
@@ -79,6 +84,7 @@ class CLogLayout {
   std::vector<Item> items_;
   std::vector<Totals> totals_;
   std::vector<std::int64_t> depths_;
+  int pageCount_ = 1;
   // Line counts by entry index, measured at linesRevision_.
   std::vector<std::uint32_t> lines_;
   std::uint64_t linesRevision_ = 0;

@@ -90,9 +90,11 @@ class CLogView {
   void OnViewAnnualSummary();
   void OnViewNightSubtotals();
 
-  // Printing: the pages the log has been laid out on (logHeight / pageHeight),
-  // and how far, in drawing units, page n (from 1) lies below the first page's
-  // top: moving the drawing up by it brings page n to the top of a sheet.
+  // Printing: the pages the last pass laid the current mode's log out on (the
+  // kept layout's, not logHeight, which keeps the tallest of the run for the
+  // scroll extent), and how far, in drawing units, page n (from 1) lies below
+  // the first page's top: moving the drawing up by it brings page n to the
+  // top of a sheet.
   int PrintPageCount() const;
   static int PrintPageOffset(const CAerodexDoc& doc, int page);
 

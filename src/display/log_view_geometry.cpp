@@ -42,9 +42,7 @@ void CLogView::ScrollToRow(CLogViewHost& host, const CAerodexEntry& entry) const
   host.ScrollToPosition(0, layout::ClampInt(position));
 }
 
-int CLogView::PrintPageCount() const {
-  return doc_.pageHeight > 0 ? doc_.logHeight / doc_.pageHeight : 0;
-}
+int CLogView::PrintPageCount() const { return layout_.PageCount(); }
 
 int CLogView::PrintPageOffset(const CAerodexDoc& doc, int page) {
   const std::int64_t pagesAbove = page > 1 ? std::int64_t{page} - 1 : 0;

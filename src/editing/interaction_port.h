@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,14 @@ struct CLogCheckDlg {
   std::size_t flightsChecked = 0;
   std::vector<CLogFinding> findings;
 };
+// What the log check's list may ask for while it stays open beside the log.
+struct CLogCheckActions {
+  // Selects the flight at an entry index and scrolls the log to it.
+  std::function<void(std::size_t)> showFlight;
+  // The findings of the log as it now is, or nothing when it has not
+  // changed since the list was last filled.
+  std::function<std::optional<CLogCheckDlg>()> recheck;
+};
 
 class CInteractionPort : public CPromptPort {
  public:
@@ -73,12 +82,12 @@ class CInteractionPort : public CPromptPort {
     ShowCurrency(report);
   }
   // The findings of the log check as a list; picking one calls showFlight
-  // with its entry index. A port without a list (aerodex-cli prints the
-  // findings itself) has nothing to show.
-  virtual void ShowLogCheck(const CLogCheckDlg& report,
-                            const std::function<void(std::size_t)>& showFlight) {
+  // with its entry index. The list may stay open while the log is edited and
+  // fill itself again from recheck. A port without a list (aerodex-cli
+  // prints the findings itself) has nothing to show.
+  virtual void ShowLogCheck(const CLogCheckDlg& report, const CLogCheckActions& actions) {
     (void)report;
-    (void)showFlight;
+    (void)actions;
   }
   // The report of an import, as UTF-8 text, shown after the import's own
   // messages. A port without a window for it (aerodex-cli prints the report

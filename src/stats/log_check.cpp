@@ -147,7 +147,23 @@ void ShowFlight(CAerodexDoc& doc, std::size_t index) {
 
 }  // namespace aerodex::stats
 
+namespace aerodex::stats {
+
+CLogCheckActions LogCheckActions(CAerodexDoc& doc) {
+  CLogCheckActions actions;
+  actions.showFlight = [&doc](std::size_t index) { ShowFlight(doc, index); };
+  // A new selection tells the views too; only a change to the contents
+  // is worth checking the whole log again.
+  actions.recheck = [&doc, seen = doc.Revision()]() mutable -> std::optional<CLogCheckDlg> {
+    if (doc.Revision() == seen) return std::nullopt;
+    seen = doc.Revision();
+    return CheckLog(doc);
+  };
+  return actions;
+}
+
+}  // namespace aerodex::stats
+
 void OnCheckLog(CAerodexDoc& doc, CInteractionPort& port) {
-  const CLogCheckDlg report = aerodex::stats::CheckLog(doc);
-  port.ShowLogCheck(report, [&doc](std::size_t index) { aerodex::stats::ShowFlight(doc, index); });
+  port.ShowLogCheck(aerodex::stats::CheckLog(doc), aerodex::stats::LogCheckActions(doc));
 }

@@ -20,8 +20,13 @@ CLogCheckDlg CheckLog(const CAerodexDoc& doc);
 // Selects the flight at index and asks the views to scroll to it.
 void ShowFlight(CAerodexDoc& doc, std::size_t index);
 
+// What an open list of findings asks of the log: show a flight, and check
+// again once the log's contents changed. doc must outlive the list.
+CLogCheckActions LogCheckActions(CAerodexDoc& doc);
+
 }  // namespace aerodex::stats
 
-// The Check Log command: the findings as a list; a double click on one
-// shows its flight. Changes nothing but the selection.
+// The Check Log command: the findings as a list that may stay open beside
+// the log; a double click on one shows its flight. Changes nothing but the
+// selection.
 void OnCheckLog(CAerodexDoc& doc, CInteractionPort& port);

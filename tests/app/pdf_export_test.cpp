@@ -90,6 +90,7 @@ class PdfExportTest : public QObject {
 
  private slots:
   void pdfHasOnePagePerLaidOutPage();
+  void pdfAfterATallerViewHasNoBlankPage();
   void pdfTextShowsHeadingsRowsAndTotals();
   void printedPageStartsAtTheSheetTopWithoutHighlight();
   void exportReplacesTheTargetOnlyWhenComplete();
@@ -108,6 +109,22 @@ void PdfExportTest::pdfHasOnePagePerLaidOutPage() {
     static const QRegularExpression letter("/MediaBox \\[0 0 792(\\.0*)? 612(\\.0*)?\\]");
     QCOMPARE(static_cast<int>(QString::fromLatin1(pdf).count(letter)), pages);  // landscape Letter
   }
+}
+
+void PdfExportTest::pdfAfterATallerViewHasNoBlankPage() {
+  TestLog log(75);
+  CLogView view(log.doc);
+  OnViewExpandedSize(log.doc);
+  QCOMPARE(PdfPageCount(RenderLogPdf(view, "log")), 3);
+  while (log.doc.EntryCount() > 35) log.doc.RemoveEntry(&log.doc.Entry(0));
+  OnViewNormalSize(log.doc);
+  const QByteArray pdf = RenderLogPdf(view, "log");
+  QCOMPARE(log.doc.logHeight, 3 * 8500);  // the scroll extent keeps the run's tallest
+  // As many sheets as a log that was never taller prints.
+  TestLog fresh(35);
+  CLogView freshView(fresh.doc);
+  QCOMPARE(PdfPageCount(pdf), LayOutLogForPrinting(freshView));
+  QCOMPARE(PdfPageCount(pdf), 2);
 }
 
 void PdfExportTest::pdfTextShowsHeadingsRowsAndTotals() {

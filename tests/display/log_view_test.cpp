@@ -102,9 +102,27 @@ TEST_F(LogViewTest, ThirtyThreeRowsFillTheFirstPageAndTheLogNeverShrinks) {
   while (doc.EntryCount() > 0) doc.RemoveEntry(&doc.Entry(0));
   doc.selectedEntry = nullptr;
   Draw(screen);
+  // The scroll extent keeps the tallest layout; printing only the log's page.
+  EXPECT_EQ(doc.logHeight, 17000);
+  EXPECT_EQ(host.LastScrollSize(), (RecordingHost::Size{22000, 17000}));
+  EXPECT_EQ(view.PrintPageCount(), 1);
+}
+
+TEST_F(LogViewTest, PrintedPagesAreTheCurrentModesNotTheTallestOfTheRun) {
+  // One flight a year: the annual summary adds a totals row to each.
+  for (int year = 1990; year < 2020; ++year) Add(Flight(year, 6, 1));
+  Draw(screen);
   EXPECT_EQ(doc.logHeight, 17000);
   EXPECT_EQ(view.PrintPageCount(), 2);
-  EXPECT_EQ(host.LastScrollSize(), (RecordingHost::Size{22000, 17000}));
+  view.viewMode = aerodex::kViewAnnualSummary;
+  aerodex::OnViewExpandedSize(doc);
+  Draw(screen);
+  EXPECT_EQ(view.PrintPageCount(), 4);
+  view.viewMode = aerodex::kViewAllEntries;
+  aerodex::OnViewNormalSize(doc);
+  Draw(screen);
+  EXPECT_EQ(doc.logHeight, 34000);
+  EXPECT_EQ(view.PrintPageCount(), 2);
 }
 
 TEST_F(LogViewTest, NightSubtotalStands300BelowTheTotalsUpperRule) {

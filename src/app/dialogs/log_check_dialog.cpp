@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/qt_text.h"
 
@@ -28,6 +29,7 @@ QString SummaryText(const CLogCheckDlg& report) {
 }
 
 void FillList(QListWidget& list, const CLogCheckDlg& report) {
+  list.clear();
   for (const CLogFinding& finding : report.findings) {
     auto* item = new QListWidgetItem(FromCp1252(finding.text), &list);
     item->setToolTip(item->text());  // the whole line, should the list be narrower
@@ -38,23 +40,23 @@ void FillList(QListWidget& list, const CLogCheckDlg& report) {
 
 }  // namespace
 
-CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report,
-                                 std::function<void(std::size_t)> showFlight, QWidget* parent)
+CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report, CLogCheckActions actions,
+                                 QWidget* parent)
     : QDialog(parent),
-      showFlight_(std::move(showFlight)),
-      summary_(new QLabel(SummaryText(report), this)),
+      actions_(std::move(actions)),
+      summary_(new QLabel(this)),
       findings_(new QListWidget(this)),
       okButton_(new QPushButton(QStringLiteral("OK"), this)) {
   setWindowTitle(QStringLiteral("Check Log"));
-  setModal(true);
+  setModal(false);  // the log behind stays at hand for the edits
   summary_->setObjectName(QStringLiteral("summary"));
   summary_->setWordWrap(true);
   findings_->setObjectName(QStringLiteral("findings"));
   findings_->setUniformItemSizes(true);  // a hostile log may give many thousands
   findings_->setMinimumSize(kListWidth, findings_->fontMetrics().lineSpacing() * kListRows);
-  FillList(*findings_, report);
   connect(findings_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    if (showFlight_) showFlight_(static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong()));
+    const auto index = static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong());
+    if (actions_.showFlight) actions_.showFlight(index);
   });
   okButton_->setObjectName(QStringLiteral("ok"));
   okButton_->setAutoDefault(false);
@@ -67,13 +69,25 @@ CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report,
   whole->addWidget(summary_);
   whole->addWidget(findings_);
   whole->addLayout(buttons);
+  Fill(report);
   if (findings_->count() > 0) {
-    findings_->setCurrentRow(0);
     findings_->setFocus(Qt::OtherFocusReason);
   } else {
-    okButton_->setDefault(true);
     okButton_->setFocus(Qt::OtherFocusReason);
   }
+}
+
+void CLogCheckDialog::Fill(const CLogCheckDlg& report) {
+  const int row = findings_->currentRow();
+  summary_->setText(SummaryText(report));
+  FillList(*findings_, report);
+  if (findings_->count() > 0) findings_->setCurrentRow(std::clamp(row, 0, findings_->count() - 1));
+  okButton_->setDefault(findings_->count() == 0);
+}
+
+void CLogCheckDialog::Recheck() {
+  if (!actions_.recheck) return;
+  if (const auto report = actions_.recheck()) Fill(*report);
 }
 
 QString CLogCheckDialog::Summary() const { return summary_->text(); }

@@ -27,8 +27,8 @@ class CPrintViewHost final : public CLogViewHost {
   void SetScreenExtents(CExtent, CExtent) override {}
 };
 
-// Runs the drawing pass once without drawing, so that the log's height
-// covers every page the view's mode lays out; returns the page count.
+// Runs the drawing pass once without drawing, so that the kept layout is the
+// view mode's own; returns the pages it lies on.
 int LayOutLogForPrinting(CLogView& view);
 
 // Paints page `page` (from 1) of the log, as printing does: smallRowFont, no
