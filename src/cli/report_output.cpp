@@ -125,8 +125,8 @@ std::string TotalsJson(const TotalsReport& report) {
 }
 
 std::string TotalsText(const TotalsReport& report) {
-  std::string text = "Flights " + stats::DateRangeText(report.dates) + ": " +
-                     std::to_string(report.totals.flights) + "\n";
+  std::string text = "Flights (" + stats::DateRangeText(report.dates) +
+                     "): " + std::to_string(report.totals.flights) + "\n";
   for (const TotalsField& field : kTotalsFields) {
     text += Format("  %-22s %10s\n", field.label, field.text(report.totals).c_str());
   }

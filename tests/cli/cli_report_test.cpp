@@ -90,7 +90,7 @@ TEST_F(CliReportTest, FiltersNarrowTheTotalsTable) {
   const CliRun run = RunCli({"report", Save(), "totals", "--aircraft", "SIM,9999X", "--text",
                              "monterey", "--to", "2024-06-01"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Flights through 2024-06-01: 0");
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "Flights (through 2024-06-01): 0");
   const CliRun byClass = RunCli({"report", Save(), "totals", "--by", "class", "--class", "asel"});
   ASSERT_EQ(byClass.status, 0) << byClass.err;
   EXPECT_NE(byClass.out.find("\nASEL                       2"), std::string::npos) << byClass.out;
