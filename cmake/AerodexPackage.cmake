@@ -18,6 +18,11 @@ if(TARGET aerodex)
   install(FILES ${res}/help/aerodex.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/docs/aerodex-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Where bash-completion and Debian's zsh look for completions of their own.
+install(FILES ${res}/completions/aerodex-cli.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME aerodex-cli)
+install(FILES ${res}/completions/_aerodex-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME aerodex)

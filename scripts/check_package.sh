@@ -20,7 +20,9 @@ for file in \
   usr/share/icons/hicolor/48x48/apps/aerodex.png \
   usr/share/icons/hicolor/256x256/mimetypes/application-x-aerodex.png \
   usr/share/doc/aerodex/aerodex.html \
-  usr/share/man/man1/aerodex-cli.1; do
+  usr/share/man/man1/aerodex-cli.1 \
+  usr/share/bash-completion/completions/aerodex-cli \
+  usr/share/zsh/vendor-completions/_aerodex-cli; do
   [ -f "$root/$file" ] || { echo "missing from the package: /$file"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
