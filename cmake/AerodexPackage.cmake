@@ -44,6 +44,11 @@ if(TARGET aerodex)
   endforeach()
   install(FILES ${res}/help/aerodex.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
+# Where bash-completion and Debian's zsh look for completions of their own.
+install(FILES ${res}/completions/aerodex-cli.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME aerodex-cli)
+install(FILES ${res}/completions/_aerodex-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The licence, in Debian's machine-readable form.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -23,7 +23,9 @@ for file in \
   usr/share/doc/aerodex/copyright \
   usr/share/doc/aerodex/changelog.gz \
   usr/share/man/man1/aerodex.1.gz \
-  usr/share/man/man1/aerodex-cli.1.gz; do
+  usr/share/man/man1/aerodex-cli.1.gz \
+  usr/share/bash-completion/completions/aerodex-cli \
+  usr/share/zsh/vendor-completions/_aerodex-cli; do
   [ -f "$root/$file" ] || { echo "missing from the package: /$file"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -66,6 +66,9 @@ bool CAerodexApp::ProcessShellCommand(const CCommandLineInfo& info) {
       return false;
     case CCommandLineInfo::kUnregister:
       return false;  // the desktop entry belongs to the installation, not to the program
+    case CCommandLineInfo::kHelp:
+    case CCommandLineInfo::kVersion:
+      return false;  // answered before any window (ProgramInfoRequested)
     case CCommandLineInfo::kFileNew:
       frame_->Documents().NewDocument();
       return true;

@@ -1,8 +1,10 @@
 // CCommandLineInfo: what the command line asks of the program at start-up.
-// Nothing: a new, empty log. A file name: open it. "/p FILE": print it to
-// the default printer and end. "/pt FILE PRINTER": print it on that printer
-// and end. "/dde" (the shell's old start-up switch) is accepted and ignored.
-// Switches may also be written with '-'.
+// Nothing: a new, empty log. A file name: open it. "/p FILE" or
+// "--print FILE": print it to the default printer and end. "/pt FILE PRINTER"
+// or "--print-to PRINTER FILE": print it on that printer and end. "/dde" (the
+// shell's old start-up switch) is accepted and ignored. The old switches may
+// also be written with '-'; "--help" and "--version" are answered before any
+// window exists; "--" ends the options. An unknown option is an error.
 #pragma once
 
 #include <QString>
@@ -11,7 +13,16 @@
 namespace aerodex {
 
 struct CCommandLineInfo {
-  enum Command { kFileNew, kFileOpen, kFilePrint, kFilePrintTo, kUnregister, kBad };
+  enum Command {
+    kFileNew,
+    kFileOpen,
+    kFilePrint,
+    kFilePrintTo,
+    kUnregister,
+    kHelp,
+    kVersion,
+    kBad
+  };
   Command command = kFileNew;
   QString fileName;
   QString printerName;  // for kFilePrintTo

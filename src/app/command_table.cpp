@@ -39,7 +39,7 @@ constexpr std::array kCommands = {
     nullptr, "Chooses the paper and its orientation. The log is laid out for landscape paper."},
   CommandInfo{ID_FILE_MRU_FILE1, "Recent File", "Open this document", nullptr,
     "Opens one of the flight logs you used most recently."},
-  CommandInfo{ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit", nullptr,
+  CommandInfo{ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit", "Ctrl+Q",
     "Closes aerodex. If the log has unsaved changes you are asked whether to save them."},
   CommandInfo{ID_NEW_ENTRY, "&New Entry\tCtrl+L", "Create a new aerodex entry\nNew entry", "Ctrl+L",
     "Records a new flight. The form checks it against your aircraft and offers to add an "
@@ -112,6 +112,9 @@ constexpr std::array kCommands = {
   CommandInfo{ID_APP_ABOUT, "&About aerodex...",
     "Display program information, version number and copyright\nAbout", nullptr,
     "Shows the program's version."},
+  CommandInfo{ID_APP_ABOUT_QT, "About &Qt",
+    "Display the version and licence of the Qt toolkit\nAbout Qt", nullptr,
+    "Shows which version of Qt aerodex runs on, and Qt's licence."},
   // Reached by keys and the tool bar only.
   CommandInfo{ID_CONTEXT_HELP, nullptr, "Display help for clicked on buttons, menus and windows\nHelp",
     "Shift+F1", "Click this button, then click a button, a menu item or the log to learn what it does."},
@@ -154,7 +157,8 @@ constexpr std::array kViewMenu = {
   int{ID_VIEW_ALL_ENTRIES}, int{ID_VIEW_GROUP_BY_NNUMBER}, int{ID_VIEW_GROUP_BY_MAKE},
   int{ID_VIEW_ANNUAL_SUMMARY}, kSeparator,
   int{ID_VIEW_NORMAL_SIZE}, int{ID_VIEW_EXPANDED_SIZE}, kSeparator, int{ID_VIEW_NIGHT_SUBTOTALS}};
-constexpr std::array kHelpMenu = {int{ID_HELP_FINDER}, kSeparator, int{ID_APP_ABOUT}};
+constexpr std::array kHelpMenu = {int{ID_HELP_FINDER}, kSeparator, int{ID_APP_ABOUT},
+  int{ID_APP_ABOUT_QT}};
 
 constexpr std::array kMenus = {
   MenuInfo{"&File", kFileMenu}, MenuInfo{"&Aerodex", kAerodexMenu},

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 
@@ -137,7 +138,10 @@ CDocumentManager::OpenStatus CDocumentManager::LoadFile(const QString& absolute,
   if (const FileResult read = ReadWholeFile(local, bytes, &stamp); !read.ok) {
     // Nothing of the open log has been touched yet: it stays as it was.
     if (!lock_ && SameFile(path_, absolute)) lock_ = std::move(lock);
-    dialogs_.ShowMessage(ReasonText(WithReason(kFailedToOpen, read.message)));
+    // Named under the message: at start-up or from the recent list the
+    // user may not know which file was meant.
+    dialogs_.ShowMessage(ReasonText(WithReason(kFailedToOpen, read.message)) + QLatin1Char('\n') +
+                         QDir::toNativeSeparators(absolute));
     return OpenStatus::kFailed;
   }
   // A damaged file may have half-filled the pilot record before the reader

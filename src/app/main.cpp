@@ -8,8 +8,8 @@
 
 int main(int argc, char** argv) {
   if (const auto info = aerodex::ProgramInfoRequested(argc, argv)) {
-    std::fputs(info->c_str(), stdout);
-    return 0;
+    std::fputs(info->text.c_str(), info->exitStatus == 0 ? stdout : stderr);
+    return info->exitStatus;
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("aerodex"));

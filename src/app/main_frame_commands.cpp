@@ -2,6 +2,7 @@
 // A command missing here has no handler and so stays disabled: Usage
 // Patterns, Group By Aircraft Make, and Copy, Paste, Cut, Undo and the pane
 // keys, whose accelerators therefore do nothing.
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -154,6 +155,7 @@ void CMainFrame::RegisterHelpCommands() {
   r.SetHandler(ID_HELP, {[this] { OnHelp(); }});
   r.SetHandler(ID_CONTEXT_HELP, {[] { QWhatsThis::enterWhatsThisMode(); }});
   r.SetHandler(ID_APP_ABOUT, {[this] { OnAppAbout(); }});
+  r.SetHandler(ID_APP_ABOUT_QT, {[this] { QMessageBox::aboutQt(this); }});
 }
 
 }  // namespace aerodex

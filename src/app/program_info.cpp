@@ -1,8 +1,9 @@
 #include "app/program_info.h"
 
-#include <string_view>
+#include <QStringList>
 
 #include "aerodex_version.h"
+#include "app/command_line.h"
 
 namespace aerodex {
 namespace {
@@ -10,10 +11,15 @@ namespace {
 constexpr const char* kHelp =
     "aerodex: a flight log for a private pilot.\n"
     "\n"
-    "Usage: aerodex [LOG.adx]            open the window, on LOG.adx when it is named\n"
-    "       aerodex /p LOG.adx           print the log on the default printer and exit\n"
-    "       aerodex /pt LOG.adx PRINTER  print the log on the named printer and exit\n"
+    "Usage: aerodex [LOG.adx]\n"
+    "           open the window, on LOG.adx when it is named\n"
+    "       aerodex --print LOG.adx                 (or /p LOG.adx)\n"
+    "           print the log on the default printer and exit\n"
+    "       aerodex --print-to PRINTER LOG.adx      (or /pt LOG.adx PRINTER)\n"
+    "           print the log on the named printer and exit\n"
     "       aerodex --help | --version\n"
+    "\n"
+    "-- ends the options: aerodex -- -log.adx opens a log whose name begins with '-'.\n"
     "\n"
     "Files:\n"
     "  ~/.config/aerodex.ini               settings and the recent files\n"
@@ -24,12 +30,20 @@ constexpr const char* kHelp =
 
 }  // namespace
 
-std::optional<std::string> ProgramInfoRequested(int argc, const char* const* argv) {
-  if (argc < 2) return std::nullopt;
-  const std::string_view first = argv[1];
-  if (first == "--help" || first == "-h") return std::string(kHelp);
-  if (first == "--version") return std::string("aerodex ") + AERODEX_VERSION + "\n";
-  return std::nullopt;
+std::optional<ProgramInfo> ProgramInfoRequested(int argc, const char* const* argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  const CCommandLineInfo info = CCommandLineInfo::Parse(arguments);
+  switch (info.command) {
+    case CCommandLineInfo::kHelp:
+      return ProgramInfo{kHelp};
+    case CCommandLineInfo::kVersion:
+      return ProgramInfo{std::string("aerodex ") + AERODEX_VERSION + "\n"};
+    case CCommandLineInfo::kBad:
+      return ProgramInfo{"aerodex: " + info.error.toStdString() + "\nTry aerodex --help.\n", 2};
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace aerodex

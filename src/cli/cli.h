@@ -45,18 +45,9 @@ struct LoadedLog {
   std::unique_ptr<CAerodexDoc> doc;
 };
 LoadedLog NewLog(std::optional<std::time_t> now = std::nullopt);
-// Opens path into log.doc; on failure prints the message and returns false.
+// Opens path ("-": standard input) into log.doc; on failure prints the
+// message, the file named first, and returns false.
 bool OpenLog(LoadedLog& log, const std::string& path);
-
-// Extracts "--now VALUE" from args; kUsage in error when malformed.
-struct NowOption {
-  std::optional<std::time_t> now;
-  std::vector<std::string> rest;
-  std::string error;
-};
-NowOption TakeNowOption(Args args);
-// Removes every flag from args; true when it was there.
-bool TakeFlag(std::vector<std::string>& args, const char* flag);
 
 int RunDump(Args args, std::FILE* out);
 int RunResave(Args args, std::FILE* out);

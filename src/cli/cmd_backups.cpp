@@ -1,9 +1,9 @@
 // backups and restore: the earlier versions that saves keep of a log.
 #include <cstdint>
-#include <iostream>
 #include <span>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/log_writer.h"
 #include "model/backup_store.h"
@@ -43,19 +43,33 @@ const BackupVersion* FindVersion(const std::vector<BackupVersion>& versions, con
     index = 0;
   }
   if (index >= 1 && index <= versions.size()) return &versions[index - 1];
-  std::cerr << "There is no version " << n << " of " << log << "; aerodex-cli backups " << log
-            << " lists the " << versions.size() << " kept.\n";
+  FileFailure(log, "There is no version " + n + "; aerodex-cli backups " + log + " lists the " +
+                       std::to_string(versions.size()) + " kept.");
   return nullptr;
+}
+
+// A usage error's text, or nothing: as many files as wanted, the first a log
+// file (versions are kept per file: standard input has none).
+std::string CheckLogArgs(const ParsedArgs& parsed, std::size_t files, const char* expected) {
+  if (!parsed.error.empty()) return parsed.error;
+  if (parsed.files.size() != files) return expected;
+  if (IsStdStream(parsed.files[0])) return "the log must be a file, not standard input";
+  return {};
 }
 
 }  // namespace
 
 int RunBackups(Args args, std::FILE* out) {
-  if (args.size() != 1) return UsageError(FindCommand("backups"), "expects one log file");
+  const Command& self = FindCommand("backups");
+  const ParsedArgs parsed = ParseArgs(args, {});
+  if (const std::string error = CheckLogArgs(parsed, 1, "expects one log file"); !error.empty()) {
+    return UsageError(self, error);
+  }
+  const std::string& logPath = parsed.files[0];
   const CBackupStore store;
-  const std::vector<BackupVersion> versions = store.List(args[0]);
-  std::fprintf(out, "Earlier versions of %s, kept in %s:\n", args[0].c_str(),
-               store.FolderFor(args[0]).c_str());
+  const std::vector<BackupVersion> versions = store.List(logPath);
+  std::fprintf(out, "Earlier versions of %s, kept in %s:\n", logPath.c_str(),
+               store.FolderFor(logPath).c_str());
   if (versions.empty()) std::fprintf(out, "none\n");
   for (std::size_t i = 0; i < versions.size(); ++i) {
     std::fprintf(out, "%3zu  %s  %s  %lld bytes\n", i + 1, LocalTimeText(versions[i].time).c_str(),
@@ -64,20 +78,25 @@ int RunBackups(Args args, std::FILE* out) {
   return kOk;
 }
 
-int RunRestore(Args args, std::FILE* /*out*/) {
-  const Command& command = FindCommand("restore");
-  if (args.size() != 4 || args[2] != "-o") return UsageError(command, "expects LOG N -o OUT");
+int RunRestore(Args args, std::FILE* out) {
+  const Command& self = FindCommand("restore");
+  const ParsedArgs parsed = ParseArgs(args, {{"-o", true}});
+  const std::optional<std::string> output = parsed.Value("-o");
+  std::string error = CheckLogArgs(parsed, 2, "expects LOG N -o OUT");
+  if (error.empty() && !output) error = "expects LOG N -o OUT";
+  if (!error.empty()) return UsageError(self, error);
+  const std::string& logPath = parsed.files[0];
   const CBackupStore store;
-  const std::vector<BackupVersion> versions = store.List(args[0]);
-  const BackupVersion* version = FindVersion(versions, args[1], args[0]);
+  const std::vector<BackupVersion> versions = store.List(logPath);
+  const BackupVersion* version = FindVersion(versions, parsed.files[1], logPath);
   if (!version) return kFailure;
   std::string bytes;
   if (const FileResult read = ReadWholeFile(version->path, bytes); !read.ok) {
-    std::cerr << "Failed to read " << version->path << ". " << read.message << '\n';
-    return kFailure;
+    return FileFailure(version->path, WithReason("Failed to read the file.", read.message));
   }
+  if (IsStdStream(*output)) return WriteOutput(*output, bytes, out) ? kOk : kFailure;
   CLogWriter writer;
-  if (!writer.Lock(args[3])) return kFailure;
+  if (!writer.Lock(*output)) return kFailure;
   return writer.SaveBytes(bytes) ? kOk : kFailure;
 }
 

@@ -1,6 +1,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "model/codepage.h"
 #include "stats/log_check.h"
@@ -9,9 +10,11 @@ namespace aerodex::cli {
 
 int RunCheck(Args args, std::FILE* out) {
   const Command& self = FindCommand("check");
-  if (args.size() != 1) return UsageError(self, "expects one log file");
+  const ParsedArgs parsed = ParseArgs(args, {});
+  if (!parsed.error.empty()) return UsageError(self, parsed.error);
+  if (parsed.files.size() != 1) return UsageError(self, "expects one log file");
   LoadedLog log = NewLog();
-  if (!OpenLog(log, args[0])) return kFailure;
+  if (!OpenLog(log, parsed.files[0])) return kFailure;
   const CLogCheckDlg report = stats::CheckLog(*log.doc);
   for (const CLogFinding& finding : report.findings) {
     std::fprintf(out, "%s\n", Cp1252ToUtf8(finding.text).c_str());

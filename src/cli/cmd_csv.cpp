@@ -1,28 +1,22 @@
-#include <iostream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "import/aerodex_csv.h"
-#include "model/document_file.h"
 
 namespace aerodex::cli {
 
 int RunCsv(Args args, std::FILE* out) {
-  if (args.empty() || args.size() > 2) {
-    return UsageError(FindCommand("csv"), "expects a log file and an optional output file");
+  const Command& self = FindCommand("csv");
+  const ParsedArgs parsed = ParseArgs(args, {});
+  if (!parsed.error.empty()) return UsageError(self, parsed.error);
+  if (parsed.files.empty() || parsed.files.size() > 2) {
+    return UsageError(self, "expects a log file and an optional output file");
   }
   LoadedLog log = NewLog();
-  if (!OpenLog(log, args[0])) return kFailure;
-  const std::string csv = import::AerodexCsv(*log.doc);
-  if (args.size() == 1) {
-    std::fwrite(csv.data(), 1, csv.size(), out);
-    return kOk;
-  }
-  if (const FileResult written = WriteFileAtomically(args[1], csv); !written.ok) {
-    std::cerr << "Failed to write " << args[1] << ". " << written.message << '\n';
-    return kFailure;
-  }
-  return kOk;
+  if (!OpenLog(log, parsed.files[0])) return kFailure;
+  const std::string output = parsed.files.size() == 2 ? parsed.files[1] : "-";
+  return WriteOutput(output, import::AerodexCsv(*log.doc), out) ? kOk : kFailure;
 }
 
 }  // namespace aerodex::cli

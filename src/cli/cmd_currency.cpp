@@ -1,6 +1,6 @@
-#include <iostream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/text_out.h"
 #include "model/codepage.h"
@@ -61,19 +61,17 @@ std::string CurrencyJson(const CCurrencyDlg& report) {
 
 int RunCurrency(Args args, std::FILE* out) {
   const Command& self = FindCommand("currency");
-  NowOption option = TakeNowOption(args);
-  if (!option.error.empty()) return UsageError(self, option.error);
-  const bool explain = TakeFlag(option.rest, "--explain");
-  const bool json = TakeFlag(option.rest, "--json");
+  ParsedArgs parsed = ParseArgs(args, {{"--now", true}, {"--explain"}, {"--json"}});
+  const std::optional<std::time_t> now = NowValue(parsed, parsed.error);
+  if (!parsed.error.empty()) return UsageError(self, parsed.error);
+  const bool explain = parsed.Has("--explain");
+  const bool json = parsed.Has("--json");
   if (explain && json) return UsageError(self, "--explain and --json do not go together");
-  if (option.rest.size() != 1) return UsageError(self, "expects one log file");
-  LoadedLog log = NewLog(option.now);
-  if (!OpenLog(log, option.rest[0])) return kFailure;
+  if (parsed.files.size() != 1) return UsageError(self, "expects one log file");
+  LoadedLog log = NewLog(now);
+  if (!OpenLog(log, parsed.files[0])) return kFailure;
   const auto lines = stats::ComputeCurrency(*log.doc, log.doc->Clock().Now());
-  if (!lines) {
-    std::cerr << stats::kCurrencyNotReady << '\n';
-    return kFailure;
-  }
+  if (!lines) return FileFailure(parsed.files[0], stats::kCurrencyNotReady);
   if (json) {
     std::fputs(CurrencyJson(*lines).c_str(), out);
     return kOk;

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/text_out.h"
 #include "model/record_fields.h"
@@ -51,9 +52,11 @@ std::string DumpJson(const CAerodexDoc& doc) {
 
 int RunDump(Args args, std::FILE* out) {
   const Command& self = FindCommand("dump");
-  if (args.size() != 1) return UsageError(self, "expects one log file");
+  const ParsedArgs parsed = ParseArgs(args, {});
+  if (!parsed.error.empty()) return UsageError(self, parsed.error);
+  if (parsed.files.size() != 1) return UsageError(self, "expects one log file");
   LoadedLog log = NewLog();
-  if (!OpenLog(log, args[0])) return kFailure;
+  if (!OpenLog(log, parsed.files[0])) return kFailure;
   const std::string json = DumpJson(*log.doc);
   std::fwrite(json.data(), 1, json.size(), out);
   return kOk;

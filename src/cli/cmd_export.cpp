@@ -1,37 +1,24 @@
-#include <iostream>
 #include <string>
-#include <vector>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "import/log_export.h"
-#include "model/atomic_write.h"
 
 namespace aerodex::cli {
 
-int RunExport(Args args, std::FILE* /*out*/) {
-  std::vector<std::string> positional;
-  std::optional<import::ExportFormat> format;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] != "--format") {
-      positional.push_back(args[i]);
-      continue;
-    }
-    if (i + 1 >= args.size() || !(format = import::ExportFormatByName(args[++i]))) {
-      return UsageError(FindCommand("export"), "--format takes foreflight, myflightbook or csv");
-    }
-  }
-  if (positional.size() != 2) {
-    return UsageError(FindCommand("export"), "expects a log file and an output file");
-  }
-  if (!format) return UsageError(FindCommand("export"), "--format is required");
+int RunExport(Args args, std::FILE* out) {
+  const Command& self = FindCommand("export");
+  const ParsedArgs parsed = ParseArgs(args, {{"--format", true}});
+  if (!parsed.error.empty()) return UsageError(self, parsed.error);
+  const std::optional<std::string> name = parsed.Value("--format");
+  const std::optional<import::ExportFormat> format =
+      name ? import::ExportFormatByName(*name) : std::nullopt;
+  if (name && !format) return UsageError(self, "--format takes foreflight, myflightbook or csv");
+  if (parsed.files.size() != 2) return UsageError(self, "expects a log file and an output file");
+  if (!format) return UsageError(self, "--format is required");
   LoadedLog log = NewLog();
-  if (!OpenLog(log, positional[0])) return kFailure;
-  const std::string text = import::ExportLog(*log.doc, *format);
-  if (const FileResult written = WriteFileAtomically(positional[1], text); !written.ok) {
-    std::cerr << "Failed to write " << positional[1] << ". " << written.message << '\n';
-    return kFailure;
-  }
-  return kOk;
+  if (!OpenLog(log, parsed.files[0])) return kFailure;
+  return WriteOutput(parsed.files[1], import::ExportLog(*log.doc, *format), out) ? kOk : kFailure;
 }
 
 }  // namespace aerodex::cli

@@ -1,17 +1,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/log_writer.h"
 #include "editing/cancelling_port.h"
 #include "import/logbook_import.h"
 #include "import/text_import.h"
-#include "model/file_layer.h"
 
 namespace aerodex::cli {
 namespace {
@@ -98,6 +97,11 @@ ImportArgs ParseImportArgs(Args args) {
     } else if (args[i] == "-o" || args[i] == "--format" || args[i] == "--map" ||
                args[i] == "--keep-extra") {
       parsed.error = ParseOption(args, i, parsed);
+    } else if (args[i] == "--") {
+      positional.insert(positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+      break;
+    } else if (args[i].size() > 1 && args[i][0] == '-') {
+      parsed.error = "unknown option '" + args[i] + "'";
     } else {
       positional.push_back(args[i]);
     }
@@ -109,6 +113,10 @@ ImportArgs ParseImportArgs(Args args) {
   parsed.log = positional[0];
   parsed.source = positional[1];
   if (parsed.output.empty()) parsed.output = parsed.log;
+  // The log is locked and saved as a file; only the file to import may be "-".
+  if (IsStdStream(parsed.log) || IsStdStream(parsed.output)) {
+    parsed.error = "the log must be a file, not standard input or output";
+  }
   return parsed;
 }
 
@@ -191,13 +199,11 @@ int RunImport(Args args, std::FILE* /*out*/) {
   // Read whole and without waiting: a named pipe or a device fails at once.
   std::string text;
   const LogbookFormat format = parsed.options.format;
-  if (const FileResult read = ReadWholeFile(parsed.source, text); !read.ok) {
+  if (const FileResult read = ReadInput(parsed.source, text); !read.ok) {
     if (format == LogbookFormat::kAuto || format == LogbookFormat::kTextLog) {
-      std::cerr << import::kFailedToOpen << '\n';
-    } else {
-      std::cerr << "Failed to open " << parsed.source << ". " << read.message << '\n';
+      return FileFailure(parsed.source, import::kFailedToOpen);
     }
-    return kFailure;
+    return FileFailure(parsed.source, WithReason("Failed to read the file.", read.message));
   }
   // The older text log is told by its name (".aerodex") or its first lines;
   // "aerodex" names both of aerodex's own files, that log and the csv export.

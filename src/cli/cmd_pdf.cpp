@@ -2,6 +2,7 @@
 // routine as printing, without a display.
 #ifdef AERODEX_HAVE_PDF
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "app/surface/log_printing.h"
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "display/log_view.h"
 
@@ -22,6 +24,7 @@ struct PdfOptions {
   std::string out;
   int viewMode = kViewAllEntries;
   bool nightSubtotals = false;
+  std::optional<std::time_t> now;
   std::string error;
 };
 
@@ -37,28 +40,21 @@ bool ParseViewMode(const std::string& name, int& mode) {
   return true;
 }
 
-PdfOptions ParsePdfOptions(const std::vector<std::string>& args) {
+PdfOptions ParsePdfOptions(Args args) {
   PdfOptions options;
-  std::vector<std::string> files;
-  for (std::size_t i = 0; i < args.size() && options.error.empty(); ++i) {
-    if (args[i] == "--night-subtotals") {
-      options.nightSubtotals = true;
-    } else if (args[i] == "--view") {
-      if (i + 1 >= args.size() || !ParseViewMode(args[i + 1], options.viewMode)) {
-        options.error = "--view takes all, nnumber or annual";
-      }
-      ++i;
-    } else if (args[i].starts_with("--")) {
-      options.error = "unknown option '" + args[i] + "'";
-    } else {
-      files.push_back(args[i]);
-    }
-  }
-  if (options.error.empty() && files.size() != 2) {
+  ParsedArgs parsed = ParseArgs(args, {{"--view", true}, {"--night-subtotals"}, {"--now", true}});
+  options.now = NowValue(parsed, parsed.error);
+  options.nightSubtotals = parsed.Has("--night-subtotals");
+  const std::optional<std::string> view = parsed.Value("--view");
+  if (!parsed.error.empty()) {
+    options.error = parsed.error;
+  } else if (view && !ParseViewMode(*view, options.viewMode)) {
+    options.error = "--view takes all, nnumber or annual";
+  } else if (parsed.files.size() != 2) {
     options.error = "expects a log file and an output file";
-  } else if (options.error.empty()) {
-    options.log = files[0];
-    options.out = files[1];
+  } else {
+    options.log = parsed.files[0];
+    options.out = parsed.files[1];
   }
   return options;
 }
@@ -97,28 +93,25 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
 
 }  // namespace
 
-int RunPdf(Args args, std::FILE*) {
+int RunPdf(Args args, std::FILE* out) {
   const Command& self = FindCommand("pdf");
-  const NowOption now = TakeNowOption(args);
-  if (!now.error.empty()) return UsageError(self, now.error);
-  const PdfOptions options = ParsePdfOptions(now.rest);
+  const PdfOptions options = ParsePdfOptions(args);
   if (!options.error.empty()) return UsageError(self, options.error);
   if (IsSameFile(options.log, options.out)) {
-    std::cerr << "Refusing to write the PDF over the log " << options.out << ".\n";
-    return kFailure;
+    return FileFailure(options.out, "Is the log itself: the PDF is not written over it.");
   }
-  LoadedLog log = NewLog(now.now);
+  LoadedLog log = NewLog(options.now);
   if (!OpenLog(log, options.log)) return kFailure;
   const auto app = EnsureGuiApplication();
   CLogView view(*log.doc);
   view.viewMode = options.viewMode;
   view.showNightSubtotals = options.nightSubtotals ? 1 : 0;
-  std::string error;
-  if (!ExportLogPdf(view, options.out, error)) {
-    std::cerr << error << '\n';
-    return kFailure;
-  }
-  return kOk;
+  const std::string& titled = IsStdStream(options.out) ? options.log : options.out;
+  const QByteArray pdf =
+      RenderLogPdf(view, QFileInfo(QString::fromLocal8Bit(titled)).completeBaseName());
+  if (pdf.isEmpty()) return FileFailure(options.out, "Could not render the log as PDF.");
+  const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+  return WriteOutput(options.out, bytes, out) ? kOk : kFailure;
 }
 
 }  // namespace aerodex::cli

@@ -1,6 +1,6 @@
-#include <iostream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "model/codepage.h"
 #include "stats/aircraft_status.h"
@@ -28,17 +28,15 @@ void PrintReport(std::FILE* out, const CAircraftStatsDlg& report, bool explain) 
 
 int RunStatus(Args args, std::FILE* out) {
   const Command& self = FindCommand("status");
-  NowOption option = TakeNowOption(args);
-  if (!option.error.empty()) return UsageError(self, option.error);
-  const bool explain = TakeFlag(option.rest, "--explain");
-  if (option.rest.size() != 1) return UsageError(self, "expects one log file");
-  LoadedLog log = NewLog(option.now);
-  if (!OpenLog(log, option.rest[0])) return kFailure;
+  ParsedArgs parsed = ParseArgs(args, {{"--now", true}, {"--explain"}});
+  const std::optional<std::time_t> now = NowValue(parsed, parsed.error);
+  if (!parsed.error.empty()) return UsageError(self, parsed.error);
+  const bool explain = parsed.Has("--explain");
+  if (parsed.files.size() != 1) return UsageError(self, "expects one log file");
+  LoadedLog log = NewLog(now);
+  if (!OpenLog(log, parsed.files[0])) return kFailure;
   const auto reports = stats::ComputeMonitoredStatus(*log.doc, log.doc->Clock().Now());
-  if (reports.empty()) {
-    std::cerr << stats::kNoMonitoredAircraft << '\n';
-    return kFailure;
-  }
+  if (reports.empty()) return FileFailure(parsed.files[0], stats::kNoMonitoredAircraft);
   bool first = true;
   for (const CAircraftStatsDlg& report : reports) {
     if (!first) std::fputc('\n', out);

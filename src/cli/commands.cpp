@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "aerodex_version.h"
+#include "cli/arguments.h"
 #include "cli/cli.h"
 #include "model/document_file.h"
 
@@ -144,9 +145,22 @@ void PrintHelp(std::FILE* out) {
                "save replaces the file only with a complete one, keeps the version it replaces "
                "(see backups), writes through symbolic links to the file they point at, and keeps "
                "the file's permissions. The other commands only read.");
-  std::fprintf(out,
-               "Exit status: 0 success; 1 failure, with the message on standard error; "
-               "2 usage error.\n");
+  std::fprintf(out, "Arguments:\n");
+  PrintWrapped(out,
+               "Options may come before, between or after the files; -- ends them. A file "
+               "given as - is standard input where a command reads one (a log it reads, the "
+               "file import reads) and standard output where it writes one (csv, export, pdf, "
+               "and the log resave and restore write). aerodex-cli COMMAND --help describes "
+               "one command.");
+  std::fprintf(out, "Exit status:\n");
+  PrintWrapped(out,
+               "0 success; 1 failure, with the message on standard error after the name of "
+               "the file it concerns; 2 usage error (a bad option, a date that does not exist).");
+}
+
+void PrintCommandHelp(std::FILE* out, const Command& command) {
+  std::fprintf(out, "Usage: aerodex-cli %s %s\n\n", command.name, command.synopsis);
+  PrintWrapped(out, command.help);
 }
 
 }  // namespace
@@ -180,7 +194,12 @@ int Main(Args args, std::FILE* out) {
     return kOk;
   }
   for (const Command& command : Commands()) {
-    if (args[0] == command.name) return command.run(args.subspan(1), out);
+    if (args[0] != command.name) continue;
+    if (AsksForHelp(args.subspan(1))) {
+      PrintCommandHelp(out, command);
+      return kOk;
+    }
+    return command.run(args.subspan(1), out);
   }
   std::cerr << "aerodex-cli: unknown command '" << args[0] << "' (try aerodex-cli --help)\n";
   return kUsage;
@@ -196,37 +215,16 @@ LoadedLog NewLog(std::optional<std::time_t> now) {
 }
 
 bool OpenLog(LoadedLog& log, const std::string& path) {
-  const FileResult result = OpenDocumentFile(*log.doc, path);
-  if (!result.ok) std::cerr << result.message << '\n';
-  return result.ok;
-}
-
-NowOption TakeNowOption(Args args) {
-  NowOption option;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] != "--now") {
-      option.rest.push_back(args[i]);
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      option.error = "--now needs a time, \"YYYY-MM-DD HH:MM:SS\"";
-      return option;
-    }
-    option.now = ParseLocalTime(args[++i]);
-    if (!option.now) {
-      option.error =
-          "--now takes a local time written \"YYYY-MM-DD HH:MM:SS\", not '" + args[i] + "'";
-      return option;
-    }
+  std::string bytes;
+  FileResult result = ReadInput(path, bytes);
+  if (!result.ok) {
+    log.doc->DeleteContents();
+    result.message = WithReason(kFailedToOpen, result.message);
+  } else {
+    result = LoadDocumentBytes(*log.doc, bytes);
   }
-  return option;
-}
-
-bool TakeFlag(std::vector<std::string>& args, const char* flag) {
-  const auto kept = std::remove(args.begin(), args.end(), flag);
-  const bool found = kept != args.end();
-  args.erase(kept, args.end());
-  return found;
+  if (!result.ok) FileFailure(path, result.message);
+  return result.ok;
 }
 
 }  // namespace aerodex::cli

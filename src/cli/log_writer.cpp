@@ -1,7 +1,6 @@
 #include "cli/log_writer.h"
 
-#include <iostream>
-
+#include "cli/arguments.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
 
@@ -13,11 +12,10 @@ bool CLogWriter::Lock(const std::string& path) {
     case CLogLock::Outcome::kAcquired:
       break;
     case CLogLock::Outcome::kHeld:
-      return Refused(path + " is in use by aerodex (" + lock_.Holder().Describe() +
-                     "). Nothing was written.");
+      return Refused("In use by aerodex (" + lock_.Holder().Describe() + "). Nothing was written.");
     case CLogLock::Outcome::kUnlocked:
       // Writing unlocked could meet a window's save: refused, with the reason.
-      return Refused(path + " cannot be locked. " + lock_.Problem() + " Nothing was written.");
+      return Refused("Cannot be locked. " + lock_.Problem() + " Nothing was written.");
   }
   lockedStamp_ = StampOf(path);
   return true;
@@ -30,21 +28,20 @@ bool CLogWriter::Save(const CAerodexDoc& doc) {
 
 bool CLogWriter::SaveBytes(const std::string& bytes) {
   if (lockedStamp_.exists ? ChangedSince(lockedStamp_, path_) : StampOf(path_).exists) {
-    return Refused(path_ +
-                   " was changed by another program while aerodex-cli worked on it. "
-                   "Nothing was written.");
+    return Refused(
+        "Changed by another program while aerodex-cli worked on it. Nothing was written.");
   }
   SaveOptions options;
   options.backups = &backups_;
   const SavedFile saved = SaveLogBytes(bytes, path_, options);
   if (!saved.ok) return Refused(saved.message);
-  if (!saved.backupProblem.empty()) std::cerr << saved.backupProblem << '\n';
+  if (!saved.backupProblem.empty()) FileFailure(path_, saved.backupProblem);
   lockedStamp_ = saved.stamp;
   return true;
 }
 
 bool CLogWriter::Refused(const std::string& message) const {
-  std::cerr << message << '\n';
+  FileFailure(path_, message);
   return false;
 }
 

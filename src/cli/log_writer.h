@@ -17,7 +17,7 @@ namespace aerodex::cli {
 
 class CLogWriter {
  public:
-  // False, with the message printed, when another process holds the log or
+  // False, with the message printed (the file named first), when another process holds the log or
   // no lock can be made for it.
   bool Lock(const std::string& path);
   // Saves atomically; false with the message printed on failure.

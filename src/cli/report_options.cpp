@@ -121,6 +121,10 @@ ParsedReportOptions ParseReportOptions(Args args) {
   std::vector<std::string> positional;
   std::string notFor8710;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
+    if (args[i] == "--") {  // the rest are files, whatever they look like
+      positional.insert(positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+      break;
+    }
     const bool isOption = args[i].size() > 1 && args[i][0] == '-';
     if (!isOption) {
       positional.push_back(args[i]);

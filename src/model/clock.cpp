@@ -1,9 +1,8 @@
 #include "model/clock.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
-#include <cstdio>
-#include <string>
 
 namespace aerodex {
 
@@ -39,15 +38,25 @@ std::time_t LocalNoon(const LocalDate& day) {
 }
 
 std::optional<std::time_t> ParseLocalTime(std::string_view text) {
-  const std::string copy(text);
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  char tail = 0;
-  const int read = std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &year, &month, &day,
-                               &hour, &minute, &second, &tail);
-  if (read != 6 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 ||
-      second > 60 || hour < 0 || minute < 0 || second < 0) {
-    return std::nullopt;
+  // Exactly this shape: no sign, blank or short field slips through, and the
+  // day must be one the month has (mktime would roll 02-31 into March).
+  constexpr std::string_view kShape = "0000-00-00 00:00:00";
+  if (text.size() != kShape.size()) return std::nullopt;
+  for (std::size_t i = 0; i < kShape.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (kShape[i] == '0' ? !digit : text[i] != kShape[i]) return std::nullopt;
   }
+  const auto number = [text](std::size_t at, std::size_t length) {
+    int value = 0;
+    for (std::size_t i = at; i < at + length; ++i) value = value * 10 + (text[i] - '0');
+    return value;
+  };
+  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+  const std::chrono::year_month_day date{std::chrono::year(year),
+                                         std::chrono::month(static_cast<unsigned>(month)),
+                                         std::chrono::day(static_cast<unsigned>(day))};
+  if (!date.ok() || hour > 23 || minute > 59 || second > 59) return std::nullopt;
   std::tm local{};
   local.tm_year = year - 1900;
   local.tm_mon = month - 1;

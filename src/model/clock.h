@@ -50,7 +50,8 @@ std::time_t FromLocalTime(std::tm local);
 // is computed for, away from midnight and from daylight-saving changes.
 std::time_t LocalNoon(const LocalDate& day);
 
-// Parses "YYYY-MM-DD HH:MM:SS" as a local time; nothing when malformed.
+// Parses "YYYY-MM-DD HH:MM:SS" as a local time; nothing when malformed or
+// when the day is not one the month has.
 std::optional<std::time_t> ParseLocalTime(std::string_view text);
 
 }  // namespace aerodex

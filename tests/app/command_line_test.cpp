@@ -19,6 +19,7 @@ class CommandLineTest : public QObject {
  private slots:
   void parsesTheFrameworkSwitches();
   void parsesPathsThatBeginWithASlash();
+  void parsesTheLinuxStyleOptions();
   void refusesAPrintWithoutItsFile();
   void noArgumentGivesAnUntitledLog();
   void fileThatCannotBeOpenedEndsTheProgram();
@@ -56,6 +57,30 @@ void CommandLineTest::parsesPathsThatBeginWithASlash() {
   QCOMPARE(info.fileName, QStringLiteral("/home/pilot/log.adx"));
 }
 
+void CommandLineTest::parsesTheLinuxStyleOptions() {
+  CCommandLineInfo info = CCommandLineInfo::Parse({"--print", "log.adx"});
+  QCOMPARE(info.command, CCommandLineInfo::kFilePrint);
+  QCOMPARE(info.fileName, QStringLiteral("log.adx"));
+  info = CCommandLineInfo::Parse({"--print-to", "Office Laser", "log.adx"});
+  QCOMPARE(info.command, CCommandLineInfo::kFilePrintTo);
+  QCOMPARE(info.printerName, QStringLiteral("Office Laser"));
+  QCOMPARE(info.fileName, QStringLiteral("log.adx"));
+  QCOMPARE(CCommandLineInfo::Parse({"--print-to", "lp0"}).command, CCommandLineInfo::kBad);
+  QCOMPARE(CCommandLineInfo::Parse({"log.adx", "--print"}).command, CCommandLineInfo::kBad);
+  QCOMPARE(CCommandLineInfo::Parse({"log.adx", "--help"}).command, CCommandLineInfo::kHelp);
+  QCOMPARE(CCommandLineInfo::Parse({"--version"}).command, CCommandLineInfo::kVersion);
+  info = CCommandLineInfo::Parse({"--frobnicate", "log.adx"});
+  QCOMPARE(info.command, CCommandLineInfo::kBad);
+  QVERIFY2(info.error.contains(QStringLiteral("frobnicate")), qPrintable(info.error));
+  // After "--" a word is a file, whatever it looks like.
+  info = CCommandLineInfo::Parse({"--", "-log.adx"});
+  QCOMPARE(info.command, CCommandLineInfo::kFileOpen);
+  QCOMPARE(info.fileName, QStringLiteral("-log.adx"));
+  info = CCommandLineInfo::Parse({"/p", "--", "/pt"});
+  QCOMPARE(info.command, CCommandLineInfo::kFilePrint);
+  QCOMPARE(info.fileName, QStringLiteral("/pt"));
+}
+
 void CommandLineTest::refusesAPrintWithoutItsFile() {
   QCOMPARE(CCommandLineInfo::Parse({"/p"}).command, CCommandLineInfo::kBad);
   const CCommandLineInfo info = CCommandLineInfo::Parse({"/pt", "log.adx"});
@@ -81,9 +106,12 @@ void CommandLineTest::fileThatCannotBeOpenedEndsTheProgram() {
   QTemporaryDir dir;
   ScriptedFrameDialogs dialogs;
   auto app = MakeApp(dir, &dialogs);
-  QVERIFY(!app->InitInstance({dir.filePath(QStringLiteral("missing.adx"))}));
+  const QString missing = dir.filePath(QStringLiteral("missing.adx"));
+  QVERIFY(!app->InitInstance({missing}));
   QCOMPARE(app->ExitCode(), 1);
-  QCOMPARE(dialogs.messages, QStringList{"Failed to open document. No such file or directory."});
+  // The specified message, whole, and the file under it.
+  QCOMPARE(dialogs.messages,
+           QStringList{"Failed to open document. No such file or directory.\n" + missing});
   QVERIFY(app->RecentFiles().IsEmpty());
 }
 

@@ -219,8 +219,10 @@ void DocumentHandlingTest::damagedFileLeavesAnEmptyUntitledLog() {
 void DocumentHandlingTest::unreadableFileLeavesTheOpenLogAlone() {
   const QString good = SaveSampleLog(QStringLiteral("kept.adx"), 3);
   QVERIFY(Docs().OpenDocumentFile(good));
-  QVERIFY(!Docs().OpenDocumentFile(dir_->filePath(QStringLiteral("missing.adx"))));
-  QCOMPARE(dialogs_.messages, QStringList{"Failed to open document. No such file or directory."});
+  const QString missing = dir_->filePath(QStringLiteral("missing.adx"));
+  QVERIFY(!Docs().OpenDocumentFile(missing));
+  QCOMPARE(dialogs_.messages,
+           QStringList{"Failed to open document. No such file or directory.\n" + missing});
   QCOMPARE(app_->Document().EntryCount(), 3u);
   QCOMPARE(Docs().PathName(), good);
 }

@@ -143,7 +143,8 @@ void LogSafetyTest::aSecondWindowIsAskedAndTheCliRefused() {
   QVERIFY(cli.waitForFinished(10000));
   QCOMPARE(cli.exitCode(), 1);
   QVERIFY(QString::fromLocal8Bit(cli.readAllStandardError())
-              .contains(QStringLiteral("is in use by aerodex (")));
+              .contains(QStringLiteral("aerodex-cli: ") + path +
+                        QStringLiteral(": In use by aerodex (")));
   QCOMPARE(ReadBytes(path), before);
 
   QTemporaryDir secondDir;
@@ -207,7 +208,7 @@ void LogSafetyTest::unsavableAndNonLogFilesSayWhy() {
   app_->Document().SetModifiedFlag(false);
   QVERIFY(!Docs().OpenDocumentFile(pipe));
   QCOMPARE(dialogs_.messages.last(),
-           QStringLiteral("Failed to open document. It is not a regular file."));
+           QStringLiteral("Failed to open document. It is not a regular file.\n") + pipe);
   QCOMPARE(Docs().PathName(), path);  // the open log stays
 }
 

@@ -122,7 +122,8 @@ void MainFrameCommandsTest::menuTreeHasTheTextsIdsAndSeparators() {
                               "View Expanded Size", "", "Break out Night Subtotals"}));
   QStringList help;
   for (const MenuLine& line : Lines(top[5]->menu())) help.append(line.text);
-  QCOMPARE(help, (QStringList{"&Help Topics", "", "&About aerodex..."}));
+  QCOMPARE(help, (QStringList{"&Help Topics", "", "&About aerodex...", "About &Qt"}));
+  QVERIFY(frame_->Router().Action(ID_APP_ABOUT_QT)->isEnabled());
   QCOMPARE(Lines(top[3]->menu())[2].id, 32794);
 }
 
@@ -146,6 +147,7 @@ void MainFrameCommandsTest::acceleratorsAreBoundToTheirCommands() {
   QCOMPARE(keysOf(ID_CONTEXT_HELP), QStringList{"Shift+F1"});
   QCOMPARE(keysOf(ID_NEXT_PANE), QStringList{"F6"});
   QCOMPARE(keysOf(ID_PREV_PANE), QStringList{"Shift+F6"});
+  QCOMPARE(keysOf(ID_APP_EXIT), QStringList{"Ctrl+Q"});
   // No key is claimed twice.
   QSet<QString> seen;
   for (QAction* action : frame_->Router().Actions()) {

@@ -179,7 +179,8 @@ void RecentFilesTest::recentFileThatFailsIsDropped() {
   auto app = MakeApp(dir, &dialogs);
   QVERIFY(app->InitInstance({}));
   QVERIFY(app->MainFrame()->Router().Execute(ID_FILE_MRU_FILE1));
-  QCOMPARE(dialogs.messages, QStringList{"Failed to open document. No such file or directory."});
+  QCOMPARE(dialogs.messages,
+           QStringList{"Failed to open document. No such file or directory.\n" + gone});
   QCOMPARE(app->RecentFiles().Files(), QStringList{present});
   QVERIFY(!app->MainFrame()->Router().Action(ID_FILE_MRU_FILE1 + 1)->isVisible());
 }

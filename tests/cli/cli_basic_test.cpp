@@ -89,19 +89,21 @@ TEST_F(CliTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
   std::ofstream(truncated, std::ios::binary) << Slurp(log).substr(0, 100);
   CliRun run = RunCli({"dump", truncated});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Unexpected file format.\n");
+  EXPECT_EQ(run.err, "aerodex-cli: " + truncated + ": Unexpected file format.\n");
   EXPECT_TRUE(run.out.empty());
 
-  run = RunCli({"dump", (dir / "missing.adx").string()});
+  const std::string missing = (dir / "missing.adx").string();
+  run = RunCli({"dump", missing});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Failed to open document. No such file or directory.\n");
+  EXPECT_EQ(run.err,
+            "aerodex-cli: " + missing + ": Failed to open document. No such file or directory.\n");
 
   // No folder, no lock: refused before anything is written.
   const std::string nowhere = (dir / "no-such-folder" / "x.adx").string();
   run = RunCli({"resave", log, nowhere});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            nowhere + " cannot be locked. No such file or directory. Nothing was written.\n");
+  EXPECT_EQ(run.err, "aerodex-cli: " + nowhere +
+                         ": Cannot be locked. No such file or directory. Nothing was written.\n");
 
   EXPECT_EQ(RunCli({"dump"}).status, 2);
   EXPECT_EQ(RunCli({"resave", log}).status, 2);

@@ -55,7 +55,8 @@ TEST_F(CliCheckTest, CleanLogExitsZeroAndFindingsPrintOneALine) {
   EXPECT_EQ(RunCli({"check"}).status, 2);
   const CliRun missing = RunCli({"check", (dir / "none.adx").string()});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "Failed to open document. No such file or directory.\n");
+  EXPECT_EQ(missing.err, "aerodex-cli: " + (dir / "none.adx").string() +
+                             ": Failed to open document. No such file or directory.\n");
 }
 
 }  // namespace

@@ -70,10 +70,12 @@ TEST_F(CliCurrencyTest, PrintsTheSevenLinesInFormOrder) {
 
 TEST_F(CliCurrencyTest, MissingPilotDataFailsOnStandardError) {
   doc.pilot.birthYear = 0;
-  const CliRun run = RunCli({"currency", Save(), "--now", "2000-06-15 12:00:00"});
+  const std::string path = Save();
+  const CliRun run = RunCli({"currency", path, "--now", "2000-06-15 12:00:00"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "Pilot information not initialized or aerodex not loaded!\n");
+  EXPECT_EQ(run.err, "aerodex-cli: " + path +
+                         ": Pilot information not initialized or aerodex not loaded!\n");
 }
 
 TEST_F(CliCurrencyTest, UsageAndFileErrors) {
@@ -83,7 +85,8 @@ TEST_F(CliCurrencyTest, UsageAndFileErrors) {
   EXPECT_EQ(RunCli({"currency", Save(), Save()}).status, 2);
   const CliRun missing = RunCli({"currency", (dir / "none.adx").string()});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "Failed to open document. No such file or directory.\n");
+  EXPECT_EQ(missing.err, "aerodex-cli: " + (dir / "none.adx").string() +
+                             ": Failed to open document. No such file or directory.\n");
 }
 
 TEST_F(CliCurrencyTest, ExplainAndJsonGiveTheLinesWithTheirWorking) {

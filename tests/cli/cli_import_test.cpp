@@ -160,9 +160,10 @@ TEST_F(CliImportTest, UsageAndOpeningErrors) {
   EXPECT_EQ(RunCli({"import", log}).status, 2);
   EXPECT_EQ(RunCli({"import", log, old, "-o"}).status, 2);
   EXPECT_EQ(RunCli({"import", log, old, "extra"}).status, 2);
-  const CliRun missing = RunCli({"import", log, (dir / "none.aerodex").string()});
+  const std::string none = (dir / "none.aerodex").string();
+  const CliRun missing = RunCli({"import", log, none});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "Failed to open .aerodex\n");
+  EXPECT_EQ(missing.err, "aerodex-cli: " + none + ": Failed to open .aerodex\n");
   const CliRun notALog = RunCli({"import", old, old});  // an existing file that is no log
   EXPECT_EQ(notALog.status, 1);
   EXPECT_EQ(Slurp(old), kOldLog);

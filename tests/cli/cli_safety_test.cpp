@@ -79,7 +79,7 @@ TEST_F(CliSafetyTest, TwoImportsAtOnceNeverLoseAFlight) {
         EXPECT_EQ(message.rfind("Import of ", 0), 0u) << message;  // only the report
         continue;
       }
-      EXPECT_NE(message.find("is in use by aerodex ("), std::string::npos) << message;
+      EXPECT_NE(message.find(": In use by aerodex ("), std::string::npos) << message;
       ++refused;
     }
     // What each import that succeeded added is there; a refused one added nothing.
@@ -126,7 +126,8 @@ TEST_F(CliSafetyTest, ALockedLogIsRefusedAStaleLockTakenOver) {
     ASSERT_EQ(window.Acquire(log), aerodex::CLogLock::Outcome::kAcquired);
     const CliRun run = RunCli({"import", log, dir / "old.aerodex"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(log + " is in use by aerodex ("), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("aerodex-cli: " + log + ": In use by aerodex ("), std::string::npos)
+        << run.err;
     EXPECT_NE(run.err.find("Nothing was written."), std::string::npos);
     EXPECT_EQ(Slurp(log), before);
     // Reading needs no lock.
@@ -166,12 +167,13 @@ TEST_F(CliSafetyTest, FilesThatAreNotLogsFailAtOnceReadOnlyLogsWithTheReason) {
   ASSERT_EQ(::mkfifo((dir / "x.aerodex").c_str(), 0644), 0);
   CliRun run = RunCli({"dump", dir / "x.adx"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Failed to open document. It is not a regular file.\n");
+  EXPECT_EQ(run.err, "aerodex-cli: " + (dir / "x.adx") +
+                         ": Failed to open document. It is not a regular file.\n");
   EXPECT_EQ(RunCli({"import", log, dir / "x.aerodex"}).status, 1);
 
   Spit(log, LargeLog(4, 1));
   ::chmod(log.c_str(), 0444);
   run = RunCli({"resave", log, log});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Failed to save document. The file is read-only.\n");
+  EXPECT_EQ(run.err, "aerodex-cli: " + log + ": Failed to save document. The file is read-only.\n");
 }

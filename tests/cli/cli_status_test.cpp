@@ -68,10 +68,11 @@ TEST_F(CliStatusTest, OneBlockPerMonitoredAircraftInDatabaseOrder) {
 
 TEST_F(CliStatusTest, NoMonitoredAircraftFails) {
   Add("5555C", false);
-  const CliRun run = RunCli({"status", Save()});
+  const std::string path = Save();
+  const CliRun run = RunCli({"status", path});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "No aircraft was marked as 'Monitored/Owned'\n");
+  EXPECT_EQ(run.err, "aerodex-cli: " + path + ": No aircraft was marked as 'Monitored/Owned'\n");
   EXPECT_EQ(RunCli({"status"}).status, 2);
   EXPECT_EQ(RunCli({"status", Save(), "--now", "2001-13-01 00:00:00"}).status, 2);
 }
