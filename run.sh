@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quick start: installs what is missing, builds the two programs, and opens
 # aerodex on a copy of the bundled sample log in the user's data folder, so
 # that nothing done in the window changes the source tree. Without a display

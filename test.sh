@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting and the build files, builds,
 # and runs every test: the normal build, the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short deterministic run of
@@ -71,6 +72,7 @@ preset_dir() {
 echo "=== checks ==="
 step "formatting" scripts/check_format.sh
 step "build files name every source" scripts/check_sources.sh
+step "every source names its licence" scripts/check_licence.sh
 
 run_suite default
 run_suite asan

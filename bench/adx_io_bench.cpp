@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load and save of a full-size log (65,535 flights, realistic texts), against
 // the floor of merely copying the same bytes from memory into a buffer.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The currency check and the maintenance status on a log of 65,535 flights
 // (the most a log file can hold). Target: the currency check, with its
 // working, in 10 ms or less; the log check in 100 ms or less.

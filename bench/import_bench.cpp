@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing an older version's text log of 65,535 records (the most a log
 // file can hold), from a file and from memory. Target: 300 ms or less.
 #include <benchmark/benchmark.h>

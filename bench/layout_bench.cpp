@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing pass of the log view on a surface that draws nothing: the
 // complete pass (every row placed and measured afresh), the relayout a change
 // of contents costs, and the pass from the kept layout that a repaint pays.

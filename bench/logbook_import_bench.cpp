@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a ForeFlight logbook file of 20,000 flights into an empty log, in
 // process: the plan alone (what the preview waits for) and plan plus apply.
 // Target: the whole import under 300 ms. Also the export that makes the file.

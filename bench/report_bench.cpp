@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pilot's reports on a log of 65,535 flights (the most a log file can
 // hold). Target: each report within 50 ms.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeping a full-size log (65,535 flights) safe costs: the recovery
 // snapshot written after each change (its bytes, then the synced file), the
 // lock taken when a log is opened and the check of a lock held elsewhere,

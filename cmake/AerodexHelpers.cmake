@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One place that builds and registers each test program.
 include(GoogleTest)
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where, and the Debian package CPack makes of it
 # (`cpack -G DEB` in the build folder).
 set(res ${PROJECT_SOURCE_DIR}/resources)

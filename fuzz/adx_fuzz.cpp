@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the .adx loader.
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the reader of other logbooks' files: any bytes are
 // read as a table, planned into a log that already holds a flight and
 // applied. Besides the sanitizers' checks: rows keep their lines in order,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the reader of the older version's text log: any bytes
 // are imported into a fresh log through a port that answers Cancel to every
 // question and form. Besides the sanitizers' checks, the log must come out in

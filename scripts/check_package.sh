@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in the given build folder and checks that it
 # unpacks into a scratch root with every file in its place, and that the
 # unpacked aerodex-cli runs.

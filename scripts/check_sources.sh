@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every C++ source file is named, with or without its .cpp, in the
 # CMakeLists.txt of its folder or of a folder above it: a file left out would
 # silently drop code or a test.

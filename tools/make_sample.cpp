@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the bundled sample log: aerodex-make-sample examples/sample.adx
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled sample log: a private pilot with an owned Cessna, a rental
 // Piper, a light twin, a Cub and a simulator, and about two hundred flights
 // over four years. Deterministic, so examples/sample.adx can be checked

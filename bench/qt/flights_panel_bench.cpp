@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Flights panel and the Charts window on a log of 65,535 flights (the
 // most a log file can hold). Targets: the panel shown and painted within
 // 300 ms; a filter, a sort or a grouping answered, with the totals under the

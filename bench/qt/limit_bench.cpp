@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log view at the format's limit: a repaint of one window (1200 x 900
 // pixels at 96 dpi, in the middle of the log) at 100, 20,000 and 65,535
 // flights in every view mode, with and without night subtotals, through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A log at the format's limit for the display benchmarks: the sample
 // generator's realistic flights (routes and remarks that wrap onto two or
 // three lines) spread over ten aircraft, with the middle flight selected.

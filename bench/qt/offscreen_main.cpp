@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the surface benchmarks: a QGuiApplication (fonts need one) on
 // the offscreen platform unless another is asked for.
 #include <benchmark/benchmark.h>

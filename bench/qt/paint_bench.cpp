@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting one window of the log view into a 1200 x 900 image through the Qt
 // surface, the whole drawing pass included, as every repaint pays it. The
 // surface skips what lies outside the window, so a 20,000-flight log should

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed log as PDF: the layout pass, then every page's complete pass
 // on a printer surface, for a log of about ten pages and one of about a hundred.
 #include <benchmark/benchmark.h>

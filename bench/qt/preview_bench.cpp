@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview of "Import from Another Logbook..." on a ForeFlight file of
 // 20,000 flights, as the user waits for it: the file planned, the preview
 // built, shown and painted once (target: under 1 s). Off screen unless

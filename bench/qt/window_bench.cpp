@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program as a user waits for it: start-up on a log of about two
 // hundred flights until the main window's log view has painted (target:
 // 300 ms or less), one scroll step through a log of 20,000 or 65,535 flights

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAboutDlg: the About box, "About aerodex": the program's picture, its name
 // and version, two lines about it, and OK.
 #pragma once

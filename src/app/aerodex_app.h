@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAerodexApp: the program's start-up. In order: the settings with a
 // recent-file list of four; the one document, main window and log view; the
 // command line (nothing: a new "Untitled" log; a file: open it; "/p FILE"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAerodexView: the log view on screen. A scroll area over the laid-out log
 // that hosts the framework-free CLogView: every paint runs the drawing pass
 // on a QPainter surface clipped to the exposed rectangle (the kept layout

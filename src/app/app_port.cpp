@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app_port.h"
 
 #include "app/dialogs/import_file_dialog.h"

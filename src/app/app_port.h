@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAppPort: the interaction port of the desktop program. The document and
 // its commands talk to the user through it: the error and confirmation
 // prompts, the forms, the reports, the import file chooser and, for other

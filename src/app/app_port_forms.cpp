@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form-showing half of the desktop interaction port: each form runs as
 // its modal dialog over the main window, and its data is written back only
 // when the dialog ends with OK (its field checks have passed by then). The

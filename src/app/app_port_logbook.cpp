@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAppPort's side of other logbooks: the file dialogs of import and export
 // and the import's preview.
 #include <QApplication>

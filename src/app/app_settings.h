@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAppSettings: what the program keeps between runs, in an INI file in the
 // user's configuration folder (aerodex.ini): the recent-file list in section
 // "Recent File List" (keys File1 to File4, newest first) and the print

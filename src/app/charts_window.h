@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CChartsWindow: "Charts", a window beside the log that draws one value of
 // the flying (hours of a kind, landings, approaches, flights or cost) as bars
 // per month, year, aircraft, make and model or class, with a line of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric command identifiers of the program. They name every menu item,
 // accelerator and tool-bar button, and they are also the numbers of the
 // status-bar prompt strings. The framework's standard commands keep their

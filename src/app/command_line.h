@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CCommandLineInfo: what the command line asks of the program at start-up.
 // Nothing: a new, empty log. A file name: open it. "/p FILE" or
 // "--print FILE": print it to the default printer and end. "/pt FILE PRINTER"

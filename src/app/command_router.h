@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CCommandRouter: one QAction per command of the command table, and the
 // routing that the framework did for the program: a command runs only when a
 // handler exists and its enabling rule allows it; a command with no handler

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command vocabulary of the program as data: for every command its menu
 // text (with its & mnemonic and, after a tab, the accelerator it shows), its
 // prompt string (status-bar prompt, a newline, the tool tip), its keys and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDocumentManager: the framework's document handling for the one log of the
 // program: New, Open, Save and Save As, the "Save changes to %1?" question
 // before the log is replaced or the program ends, the document's path and

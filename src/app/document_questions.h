@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions and notices of the window's document handling that keep a
 // log safe: a log that another aerodex has open, a file changed on disk by
 // another program, unsaved work left by a crash, and the notices of

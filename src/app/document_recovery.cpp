@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery side of CDocumentManager: the snapshot of unsaved work after
 // every command, and the offer, at the next start, of the work that a crash
 // left behind. A snapshot is offered whenever its work is not in its log,

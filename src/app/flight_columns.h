@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The columns of the Flights panel: the log's own, left to right. A flight's
 // numbers are its totals as the log's totals rows count them (single or multi
 // engine, simulator and cost from its aircraft; tach from its readings), so a

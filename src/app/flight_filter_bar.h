@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filters of the Flights panel and the Charts window, as one bar: a
 // period or a date range, an aircraft, make and model text, a class, the
 // equipment boxes and a search box for the airports, route and remarks.

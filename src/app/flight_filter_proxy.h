@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Flights panel's sort/filter proxy over CFlightTableModel: it lets a
 // flight through when the core's flight query matches it, and hands sorting
 // to the model, whose order it keeps. SetQuery(nullopt) shows every flight.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Flights panel's two tables. CFlightTableModel has one row per flight of
 // the document, in log order until sorted: date, aircraft, route, remarks and
 // the log's numbers (see flight_columns.h); it sorts itself. CGroupTableModel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFlightsPanel: "Flights and Totals", a dock beside the log. Its first tab
 // lists the flights that pass the filters (a period or a date range,
 // aircraft, make and model, class, equipment, text in the airports, route or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Flights panel's second tab, the insurer's table, and the Copy and
 // Export CSV buttons of both tabs.
 #include <QClipboard>

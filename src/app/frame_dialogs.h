@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFrameDialogs: every question and message the window puts to the user goes
 // through here, so that a test can see and answer each one: "Save changes to
 // %1?", the Open and Save As file dialogs, the framework's own messages

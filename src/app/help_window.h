@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CHelpWindow: the guide to the program, an HTML book bundled with it, in a
 // window of its own with Back, Forward and Contents. Help Topics and F1 open it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shapes the program's pictures are made of, each drawn on a 32 by 32
 // grid of the painter's current coordinates: objects (floppy, printer, log
 // page...) and the small badges (plus, pencil, cross) laid over them.

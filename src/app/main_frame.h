@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CMainFrame: the main window. It holds the one log view, the menus built
 // from the command table, the tool bar of 15 buttons and the status bar, and
 // it routes every command to its handler: the document's (editing,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command handlers of the main window and their enabling and tick rules.
 // A command missing here has no handler and so stays disabled: Usage
 // Patterns, Group By Aircraft Make, and Copy, Paste, Cut, Undo and the pane

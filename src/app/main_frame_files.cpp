@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of file handling: the recent-file entries of the
 // File menu, files dropped on the window, and the question before closing.
 // Also the two small windows it opens itself: About and the help.

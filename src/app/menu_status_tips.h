@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Status-bar prompts for greyed menu items. Qt shows an item's prompt only
 // while the item can be highlighted, which a disabled one cannot; this
 // filter on the menus shows it for those too, as for the enabled ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 8710 record of pilot time as one printed page: a title with the date
 // range, the form's grid (the kinds of aircraft down, the form's columns
 // across), the totals by class and the assumptions. Painted on any painter:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPrintController: Print, Print Preview and Print Setup of the log view.
 // One QPrinter holds the printer set-up for the whole run; its default is
 // landscape US Letter, the 11 by 8.5 inch page the log is laid out on. Every

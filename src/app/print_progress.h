@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPrintProgress: how far a print run or a print preview has got, in a
 // progress window with a Cancel button over the window that asked for it.
 // A run that ends within the delay shows nothing; a longer one shows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What aerodex answers from its command line alone: --help, --version and a
 // command line it cannot read. They are answered before any window exists,
 // so they work without a display.

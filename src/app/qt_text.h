@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions at the Qt edge: the log's texts are Windows-1252 bytes, Qt
 // speaks Unicode; file paths are the system's 8-bit names.
 #pragma once

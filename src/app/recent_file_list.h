@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CRecentFileList: the most recently used logs, newest first, at most four,
 // and the short form of a path that the File menu shows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/status_indicators.h"
 
 #include <QtGui/qguiapplication_platform.h>

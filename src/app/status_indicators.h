@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar of the main window: the message pane, which shows command
 // prompts and otherwise the idle text "For Help, press F1", and the keyboard
 // indicators CAP, NUM and SCRL, lit while their lock is on. The lock states

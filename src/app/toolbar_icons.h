@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the tool-bar buttons, the About box and the program,
 // drawn with QPainter on a 32 by 32 grid, so they stay crisp at any size
 // and on any screen density.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of one aerodex-cli subcommand, read the usual way: options
 // are known by name, with or without a value, and may come anywhere among the
 // files; "--" ends the options, so that a file may begin with a dash; "-"

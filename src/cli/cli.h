@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // aerodex-cli: the subcommands and the helpers they share.
 // Exit codes: 0 success; 1 failure, with the message on stderr; 2 usage error.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // backups and restore: the earlier versions that saves keep of a log.
 #include <cstdint>
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // aerodex-cli pdf: the printed log as a PDF, drawn by the same pass and page
 // routine as printing, without a display.
 #ifdef AERODEX_HAVE_PDF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLogWriter: how an aerodex-cli command writes a log. The log is locked for
 // the command's whole run, so a window or another command working on it makes
 // this one refuse (exit 1, nothing written); the file must still be the one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options of aerodex-cli report: which report, the flights it covers and
 // how the totals are grouped. Parsing only; the command reads the log after.
 #pragma once

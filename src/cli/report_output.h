@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What aerodex-cli report prints: the 8710 and the totals, as JSON or as
 // readable tables. Hours have one decimal, cost two.
 #pragma once

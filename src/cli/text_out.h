@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JSON writing for aerodex-cli. Values arrive as Windows-1252 texts,
 // ints and doubles; texts leave as UTF-8, doubles in their shortest form that
 // reads back to the same value.

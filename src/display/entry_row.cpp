@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One ruled row of the log: a flight, or a totals accumulator drawn the same
 // way. The row's aircraft decides the engine-class, simulator and cost columns.
 #include <cstdint>

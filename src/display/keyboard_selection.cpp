@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working the log without a mouse: stepping the selection through the rows
 // in the order the current mode draws them, bringing the selected row into
 // view, and finding the flight of a date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed measures of the log page (logical units of 0.001 inch, y up) and
 // the arithmetic that moves down it. Every y step of the layout goes through
 // Offset, which stays inside a band of the int range: a hostile log with huge

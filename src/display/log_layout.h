@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLogLayout: the placement of one complete pass, kept until what it depends
 // on changes: the document's contents (its revision), the view mode, the
 // night switch, the page height and today's date (which every totals row

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's drawing operations: the page heading, one row of the log
 // (a flight or a totals accumulator) and the wrapped texts inside a row.
 // Coordinates are logical units of 0.001 inch, y up.

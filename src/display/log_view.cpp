@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing pass of the log view and the placement of rows on pages: page
 // breaks, new headings, growth of the log's height and the totals rows with
 // their box, label and night break-out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLogView: the framework-free half of the log view. It lays the whole log
 // out on pages and draws it, answers the mouse, and holds the view mode. The
 // Qt widget that shows it implements CLogViewHost.

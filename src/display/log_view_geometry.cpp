@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLogView: selection with the mouse, the scroll to the selection, the size commands and
 // the page arithmetic of printing.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three presentations of the log and the view commands that choose them:
 // every flight with a grand total; flights grouped by aircraft, each group
 // with its summary; flights with a summary at the end of each calendar year.

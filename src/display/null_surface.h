@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CNullSurface: a drawing surface that draws nothing, and so shows nothing:
 // a pass run on it draws no row, yet still lays the whole log out (row
 // positions, the log's height and with it the page count) exactly as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every row drawn formats some ten numbers (a printed log: every flight), so
 // the row's numbers avoid printf's cost while giving its exact output:
 // integers through std::to_chars; hours and costs (one or no decimal) through

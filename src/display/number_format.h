@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printf-style fields of a log row: the date, the right-aligned N-Number,
 // counts and hours. Each gives exactly what the C library's printf gives for
 // the format named, whatever the value (NaN, infinities, huge numbers and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heading that opens every page: frame, rules, the pilot block and the
 // column headings, horizontal on the left and slanted over the numeric columns.
 #include <array>

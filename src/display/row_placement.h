@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the rows of the log go, shared by the two ways of running the pass:
 // the complete pass, which draws each row as it places it, and the kept
 // layout, which records the placement once and draws only what a surface

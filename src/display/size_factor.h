@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic between drawing units and the view's high-English units:
 // the size factor and the scaled viewport extent.
 #pragma once

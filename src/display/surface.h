@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSurface: the drawing operations the log page needs, in logical units of
 // 0.001 inch with the y axis pointing up (the top of the first page is y = 0).
 // The same layout code draws on the screen, the printer, print preview, PDF

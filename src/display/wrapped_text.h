@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line breaking of the two wrapped texts of a row (the route and the
 // remarks). Drawing and measuring share WrapLines, so a row is always exactly
 // as tall as the lines it draws.

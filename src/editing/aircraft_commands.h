@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft commands of the log: creating an aircraft (with the N-Number
 // prompt loop), running the aircraft form on a new record, choosing one from
 // the aircraft list, editing and deleting. Every talk with the user goes

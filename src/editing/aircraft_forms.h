@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data of the three aircraft forms: the aircraft form "Edit Aircraft
 // Data" (one member per aircraft field), the N-Number prompt "Enter N Number
 // for aircraft" and the aircraft list "Select Aircraft".

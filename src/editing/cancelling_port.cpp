@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/cancelling_port.h"
 
 void CCancellingPort::ShowError(const std::string& message) {

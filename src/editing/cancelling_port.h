@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CCancellingPort: the interaction port where there is no one to ask
 // (aerodex-cli, benchmarks, fuzzing). Every question and every form is
 // answered with Cancel, so a command that would create or change records on

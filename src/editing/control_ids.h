@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control ids of the forms, shared by the field lists in editing/ and the
 // dialogs in app/ that lay the controls out. The ids are unique within a form;
 // different forms reuse numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight commands of the log: New Entry, Edit Entry and Delete Entry,
 // and the run of the entry form with its plausibility rules. Every talk with
 // the user goes through the interaction port (the same object the document

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CEntryDlg: the data of the entry form "Edit Aerodex Entry", one member per
 // field of a flight entry. Whole numbers are unsigned and decimals are
 // doubles, as the form's boxes read them; FillFrom and CopyTo move the values

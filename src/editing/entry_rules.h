@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plausibility rules of a submitted flight that need no aircraft, and
 // the two landing notices that do. Each rule that fails gives the message to
 // show and may put an assumed value into the form, as the entry form's run

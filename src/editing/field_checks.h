@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field checks that every form applies when the user presses OK, and the
 // way number fields show their values. They are pure functions over the text
 // of one box: the Qt dialogs call them (through the form field lists of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fields of a form as one ordered list, so that a dialog only walks it:
 // each entry names the control, the member of the form data it shows, its
 // kind and limits. The list is in the order in which the fields are read when

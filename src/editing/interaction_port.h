@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CInteractionPort: every conversation the document's commands hold with the
 // user. Each Show... call runs one modal form on its form data and says
 // whether it ended with OK; the form's own field checks have passed by then.

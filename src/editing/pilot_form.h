@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPilotInfoDlg: the data of the pilot form "Edit Pilot Information", one
 // member per field of the pilot record, and the Edit Pilot Info command.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // aerodex's own CSV: a header row of the saved fields' names, then one row per
 // flight in log order (RFC 4180, UTF-8, hours as a person reads them). The
 // csv command and the export write it; the import recognises it by its header

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/aircraft_facts.h"
 
 #include "import/cell_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aircraft described by another logbook's file: ForeFlight's aircraft table,
 // MyFlightbook's model, category/class and equipment columns, LogTen Pro's
 // aircraft keys. They become the aircraft records that an import creates for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of other logbooks' cells: hours as decimal hours or H:MM, dates
 // as YYYY-MM-DD or M/D/YYYY, counts, and true/false cells; and hours written
 // back as a person reads them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a column of another logbook's file means to aerodex. Each format's
 // column names (ForeFlight's current and older ones, MyFlightbook's synonyms,
 // LogTen Pro's keys, common names of other programs) are matched without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table reader behind the logbook import: a CSV or tab-separated file of
 // any of the encodings other logbooks write (UTF-8 with or without a
 // byte-order mark, UTF-16 with one, Windows-1252 otherwise), its separator

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDataReader: the two ways the older version's text log is read. A data line
 // is the next line with its comment ("#" onwards) cut off, empty lines
 // skipped; a text field is the text between the first two carets of the next

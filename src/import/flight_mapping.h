@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one mapping of a row of another logbook's flights table to an aerodex
 // flight, whatever the format: the tail as an N-Number, day hours as total
 // minus night, cross-country split by day and night, PIC as the larger of PIC

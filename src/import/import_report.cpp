@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/import_report.h"
 
 #include "model/codepage.h"

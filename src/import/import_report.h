@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CImportReport: what one import of the older text log did, for the pilot to
 // check: the counts, the aircraft created and those still missing, flights
 // that look like ones the log already held, every line read with a warning

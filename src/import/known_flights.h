@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CKnownFlights: the flights a log held before an import, looked up by what
 // makes two flights look the same: date, N-Number, airports and hours. Hours
 // are compared to the hundredth, so that hours read with single precision

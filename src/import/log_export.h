@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the log out to another logbook: ForeFlight's import template (its
 // aircraft table of every aircraft the flights use, then the flights table
 // with packed approach cells), MyFlightbook's export columns (tails with

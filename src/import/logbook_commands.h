@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's two commands for other logbooks: "Import from Another
 // Logbook..." (a file, then the preview of the plan, then the import and its
 // report) and "Export to Another Logbook..." (a file and a format, then the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import of another logbook's file (ForeFlight, MyFlightbook, LogTen Pro,
 // aerodex's own CSV, any CSV or tab-separated file through a column mapping),
 // in two steps. PlanImport reads the file into a plan without touching the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the numbers of one data line of the older text log, as "%d" and
 // "%f" read them: each number after optional white space, the rest of the
 // line after the last one ignored. Unlike the C library's scanning, a number

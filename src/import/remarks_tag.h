@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compact tag that an export appends to a flight's remarks for what the
 // target format cannot hold (LORAN approaches, day and night cross-country,
 // tach time without readings, the flight number...), and that the import

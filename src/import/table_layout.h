@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a logbook file keeps its flights: the format told by its first lines,
 // the header row with each column's meaning (what its name says, then the
 // user's mapping), the rows of flights and, for ForeFlight, its aircraft

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import of the older version's text log ("*.aerodex"): a header (the count
 // of records, two pilot texts and a pilot data line) followed by records of
 // eight items each, appended to the open log. Aircraft that the database

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One flight record of the older text log: the N-Number text, then the date
 // line, departure, arrival, route, the landings-and-hours line, the
 // approaches line and the remarks. Pilot-in-command hours come before dual

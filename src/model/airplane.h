@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAirplane: one aircraft of the pilot's database, keyed by its N-Number
 // (the registration without the leading N, compared byte for byte).
 #pragma once

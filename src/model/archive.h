@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte layer of the .adx format: little-endian fixed-width fields and the
 // counted strings, with no padding anywhere.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file so that it holds either its old content or all of the new
 // bytes, never a mixture, and so that nothing around it is harmed: the new
 // bytes go to a temporary file beside the real file (links followed, so a

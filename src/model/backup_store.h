@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CBackupStore: the earlier versions of every log, kept per user in
 // $XDG_DATA_HOME/aerodex/backups/, one folder per log (the log's name and a
 // hash of its canonical path, so that every spelling of the path finds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one source of "now" for the whole program. The application uses the
 // system clock; tests and aerodex-cli's --now use a fixed instant. Calendar
 // breakdowns are always local time, as a pilot reads the date on the wall.

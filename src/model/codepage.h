@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts are held as Windows-1252 bytes, exactly as a log file stores them, and
 // compared byte for byte. These conversions are used only at the edges that
 // speak Unicode: Qt widgets, JSON and CSV output.

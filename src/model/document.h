@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAerodexDoc: the one flight log open in the program. It owns the pilot
 // record, the aircraft database and the entries (always sorted in log order
 // after a load, creation, edit or import), the selection and the page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .adx document stream: the pilot record and lastNNumber, the aircraft
 // records, then the entries. No signature, version or class names: each
 // record's kind follows from its place in the stream.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving a log file, with the messages the user sees. A failure
 // gives the fixed message and, after it, the reason ("Failed to save
 // document. No space left on device.").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDocumentListener: told whenever the document changed in a way its views
 // may show: its contents or modified state, a new or loaded log, or a redraw
 // the document asks for (a new selection, view mode or size). The window

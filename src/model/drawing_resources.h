@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Descriptions of the fonts and the pen of the log page. The document creates
 // them once per run; every drawing surface realises them in its own way.
 #pragma once

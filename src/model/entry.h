@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAerodexEntry: one flight of the log, and also the accumulator of every
 // totals row. The document owns the entries of the log; a totals accumulator
 // belongs to the drawing pass that made it.

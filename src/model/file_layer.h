@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thin POSIX file layer under opening and saving logs. Tests replace it
 // with one that fails the Nth open, write, sync, rename or link on purpose.
 #pragma once

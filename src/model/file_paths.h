@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Path arithmetic for the files kept beside a log and in the user's folders:
 // folder and name of a path, the file a chain of symbolic links ends at, the
 // longest name a folder takes, names shortened to fit it, and the user's

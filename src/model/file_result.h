@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FileResult: how a file operation of the core ended. Failures carry a text
 // for the user: a reason sentence from the system ("No space left on
 // device.") or, once a caller has put its fixed message in front, the whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FileStamp: a file's identity and state as the system reports them (device,
 // inode, size, modification time). A log remembers the stamp of the file it
 // was read from or last saved to; a different stamp before the next save

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLogLock: one writer at a time for a log. While a window has a log open, or
 // aerodex-cli writes it, a small lock file beside the log (beside the file
 // its links end at) names the holder: user, host, process id and since when.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPilotInfo: the particulars of the one pilot whose log the document holds.
 #pragma once
 

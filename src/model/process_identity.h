@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who this process is, as written into lock files and recovery snapshots, and
 // whether a process named in such a file is still running on this host. The
 // start time read from /proc tells a live process from a later one that

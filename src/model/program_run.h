@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CProgramRun: what a program does once per run. The document sets up its
 // fonts, pen, page geometry and pilot record the first time its contents are
 // cleared in a run, and never again (later New and Open keep them). The

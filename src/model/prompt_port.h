@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPromptPort: what the document needs from the user interface around it:
 // the error prompt, the confirmation prompt and the redraw request. The Qt
 // application, aerodex-cli and the tests each provide one; the editing layer

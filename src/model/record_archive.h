@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing one record of the .adx stream by its field table
 // (model/record_fields.h). The fixed fields between two strings form a run that
 // is read with one bounds check and written in one append. Everything about

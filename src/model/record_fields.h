@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved fields of each record, described once: name, member, kind and how
 // the .adx file encodes it, in the order of the file. The archive reads and
 // writes by these tables, the JSON dump and the CSV list the fields by them and

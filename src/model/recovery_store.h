@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery after a crash. While a window holds unsaved changes, a snapshot
 // of its log (the .adx bytes, and beside them the log's path and which
 // version of its file the work began from: the file's stamp and a hash of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What kind of aircraft a flight was flown in, as the reports ask it: the
 // class of an aircraft (ASEL ... Balloon), its place on the 8710's rows, and
 // its equipment. AircraftLookup finds each flight's aircraft once per report

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maintenance status of owned aircraft: tach hours since the oil change,
 // months to the annual inspection, hours to TBO and the months those hours
 // last at the aircraft's average rate of use; under them the months the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a chart of the flying shows: one value (hours of some kind, landings,
 // approaches, flights or cost) of the flights given, per month, year,
 // aircraft, make and model or class. Months and years run without gaps from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The currency check: which privileges the pilot record and the flights still
 // allow, and until when. ComputeCurrency is pure (document and instant in,
 // seven lines out) so the dialog, aerodex-cli and the tests share it;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of the currency check, shared by its seven lines and by the
 // working shown behind them, so that both always give the same figures.
 #pragma once

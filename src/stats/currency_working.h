@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working behind the currency lines: for each part of the check the
 // dates, flights and rule it used, and the assumptions the log forces, as
 // text that the form's Details and aerodex-cli's --explain both show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which flights a question is about: a date range, aircraft, make and model,
 // class and equipment, and text in the airports, route or remarks. A
 // FlightQuery is a predicate over one flight, built once per question (it

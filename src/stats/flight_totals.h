@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Totals of a set of flights in the log's columns, and the same totals per
 // month, year, aircraft, make and model or class. Single engine, multi engine,
 // simulator and cost follow each flight's aircraft as the log's totals rows

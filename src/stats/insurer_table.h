@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hours an insurer asks for, all at once: total, PIC, night, instrument,
 // cross-country, landings and approaches in the last 30, 60 and 90 days, the
 // last 6, 12 and 24 months and all time; then the time in each make and model

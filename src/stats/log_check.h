@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the whole log. Every stored flight is put through the entry
 // form's plausibility rules (imported flights never met them), and the log
 // as a whole through what only it shows: flights that look entered twice,

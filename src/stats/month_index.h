@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar arithmetic of the statistics. A month is one whole number, the
 // month index year x 12 + month (1 to 12), so that adding N months is adding
 // N. Indexes are 64-bit: the pilot's and the aircraft's dates come straight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working of the night line, and beside it the same 90-day rule for day
 // passengers, estimated from the landings the log holds.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FAA Form 8710-1 "Record of Pilot Time": one row per kind of aircraft
 // with the form's cells, the totals by class the applicant is also asked for,
 // and the assumptions behind both. A flight's cells that pair two times take

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 8710's columns and what fills each cell of a row. Gliders have no
 // instrument or night cells; training devices take only total, instruction
 // received and instrument; solo, cross-country solo and the glider launches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dates a report covers. A flight's date is compared as the whole number
 // yyyymmdd, which keeps log order even for dates no calendar has. A period
 // (last 90 days, last 12 months, this year) is a date range that ends today,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The continuity of an aircraft's tachometer: each flight with readings
 // should start where the aircraft's flight before it ended. A break is a
 // flight whose starting reading differs from the previous ending reading by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the desktop program's tests: a scripted user for the
 // document handling's questions and file dialogs, and a program started on
 // a settings file of its own with its window kept off the screen.

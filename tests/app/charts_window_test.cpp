@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Charts..." through the real window on the sample log: the bars and the
 // running total match the core's totals, the filters and choices redraw it,
 // the chart follows the log, and Save as PNG and Export CSV write files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: how it is read, and what start-up does with it: a new
 // log, a log opened, a file that cannot be opened (the program ends), and
 // "/p" and "/pt", which print the whole log and end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that dies: opens the log named on its command line (none: an
 // untitled log), adds a flight as a command would, and is killed before it
 // can save or close. Run by the recovery tests as a separate process.

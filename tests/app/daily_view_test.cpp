@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log as a pilot uses it day to day: rows legible on screen with every
 // field inside its column, a newly opened or new log shown where its flights
 // are, a window that fits the screen and comes back where it was, the log

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Realistic form data for the dialog tests and pictures: a cross-country
 // flight in an owned Cessna, that Cessna, and a private pilot with an
 // instrument rating.

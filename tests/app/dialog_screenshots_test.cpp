@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog of the forms and reports, filled with a realistic flight,
 // aircraft and pilot, grabbed as a picture and checked for a tidy layout:
 // each label, check box and button shows its whole text, each filled box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Open, Save and Save As as the framework does them, with the
 // "Save changes to %1?" question answered by a scripted user: the caption,
 // the modified flag, what a failed open or save leaves behind, and the

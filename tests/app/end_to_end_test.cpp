@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole job done as a pilot does it: the real main window and the real
 // modal dialogs, commands given with their keys or menu items, every window
 // that opens answered by typing into its boxes and pressing its buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Flights and Totals" through the real window on the sample log: the panel
 // agrees with the core's query and totals for each filter and grouping,
 // selection follows into the log, a double click edits, the panel follows a

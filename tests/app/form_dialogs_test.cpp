@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form dialogs as a user meets them: what typing does in each kind of
 // box, what OK does with bad values (message, focus, selection, nothing
 // lost), Escape, the tab order, and the values that come back on OK. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help, About and the desktop around the program: F1 and Help Topics open
 // the bundled guide, Shift+F1 enters What's This mode, About shows the
 // version, a dropped log opens as if chosen with Open, the keyboard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-open dialog of the import: preset to "*.aerodex", a typed pattern
 // filters the files instead of being taken for a name, a name without an
 // extension gets ".aerodex", and only existing files can be chosen.

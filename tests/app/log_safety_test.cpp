@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window keeping its log safe: the lock against a second window and
 // aerodex-cli, changes made on disk by another program, the caption's mark
 // of unsaved work, files that cannot be saved or are not logs, and the

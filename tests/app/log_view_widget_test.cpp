@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log view on screen: pixels to view units at the widget's dots per
 // inch, clicks and double clicks on given rows at normal and expanded size,
 // the scroll extent, the scroll to the selection after a size or mode

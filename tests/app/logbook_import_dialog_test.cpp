@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview of "Import from Another Logbook...": what it shows of a plan,
 // a column's meaning changed (the file planned again), an aircraft unticked,
 // Import refused while the layout is not recognised, and the progress of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's command vocabulary as the user meets it: the menu tree
 // with its texts, separators and ids, the accelerators, the tool bar's order
 // and tool tips, the status prompts, and the enabling and tick rules, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ModalUser: a user at the keyboard who answers the program's modal windows
 // while a command runs. The answers are queued before the command starts, one
 // per window expected, each naming the window's title; a short timer watches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed log: page routine, PDF export and aerodex-cli pdf, end to end.
 #include <QDir>
 #include <QFile>

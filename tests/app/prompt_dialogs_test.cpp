@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error prompt and the confirmation prompt, driven as a user drives
 // them: their titles and buttons, the message that wraps, Enter, Escape and
 // the buttons' results, and the port through which the document shows them.

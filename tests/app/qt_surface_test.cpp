@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt drawing surface: fonts, where text and lines land on the device,
 // the y flip, the pens and the skipping of work outside the clip.
 #include "app/surface/qt_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-file list: order and limit, the short names in the File menu,
 // the INI file it is kept in (in the user's configuration folder, with its
 // section names written plainly), and start-up's reopening of the newest

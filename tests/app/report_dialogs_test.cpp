@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two read-only reports: their titles, headings and lines in order, the
 // empty lines that keep their place, the N-Number on top of the aircraft
 // report, and the one OK button. Then the log check's list and the import

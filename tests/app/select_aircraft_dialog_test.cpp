@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft list "Select Aircraft": the N-Numbers in database order, the
 // remembered choice highlighted when it opens, and whatever the user then
 // highlights (click, double click, arrow keys) is what OK returns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics beyond the two reports, through the real window on the
 // sample log: the Statistics menu's Check Log item with its prompt, the
 // Currency Check form's "As of" date and Details, and the log check that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A look at the program as a user sees it: the main window over a real log
 // at normal and expanded size, the open menus, the About box and a print
 // preview page. Each picture is checked for what must be on it; with

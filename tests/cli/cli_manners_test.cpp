@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a Unix user expects of any command: help per command, "-" for the
 // standard streams, "--" to end the options, the file named first in a
 // failure, dates taken only when they exist, completion for every command.

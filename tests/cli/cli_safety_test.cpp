@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // aerodex-cli as a writer among others: one writer at a time, nothing lost
 // when two run at once or one is killed, kept versions listed and restored,
 // and files that are not logs refused without waiting.

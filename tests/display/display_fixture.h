@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A document on a fixed clock (5 March 2024, local noon) with a recording
 // prompt port, plus a view, a screen and a host, for the display tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kept layout against the complete pass: after random edits, in every
 // mode, with and without night subtotals, at both sizes, drawn on a surface
 // that keeps everything and on one clipped to a random band, both must leave

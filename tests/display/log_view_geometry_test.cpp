@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selection with the mouse, scrolling to the selection, size and view
 // commands, and the page arithmetic of printing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing pass: placement on pages, page breaks, totals rows, the night
 // break-out and the three view modes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row formatters against the C library's printf itself.
 #include "display/number_format.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Edit and Delete Aircraft and the aircraft list, with a scripted user.
 #include "editing/aircraft_commands.h"
 

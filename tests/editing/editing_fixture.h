@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A log with one aircraft, a fixed "today" and a scripted user, shared by the
 // editing tests.
 #pragma once

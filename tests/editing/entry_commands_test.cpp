@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Edit and Delete Entry with a scripted user.
 #include "editing/entry_commands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms copy their data to and from the records by the records' field
 // tables: every box finds its field, and a form that does not match is named.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry form's rules, played through a scripted user.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/logbook_import.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaks on purpose from inside a Qt event handler, so that the leak check can
 // prove it still sees such leaks with the project's suppressions in force.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the committed fuzzing corpus, so a build without clang still checks it.
 #include <gtest/gtest.h>
 

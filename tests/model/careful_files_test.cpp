@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening files the careful way: links followed, permissions
 // kept, read-only logs refused, long names, planted links, stale
 // temporaries, and files that are not logs refused at once.

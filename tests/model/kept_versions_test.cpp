@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Earlier versions kept by saves, and recovery snapshots left by crashes.
 #include <fcntl.h>
 #include <gtest/gtest.h>

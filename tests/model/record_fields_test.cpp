@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field tables: each names every saved member once, the archive built on
 // them keeps every value apart, and the text edges list fields in the order
 // the record declares them.

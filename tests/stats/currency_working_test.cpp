@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working behind the currency lines gives the same dates as the lines,
 // for every rule family and at the edges of each; the "as of" day moves
 // every line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log check: each check finds the fault planted in a clean generated
 // log; the sample log checks clean; picking a finding selects its flight and
 // changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The properties every .adx load must have, whatever the bytes: no crash, and
 // either a loaded log or an empty document; a loaded log saves to bytes that
 // load back into the same log and save again unchanged. Shared by the

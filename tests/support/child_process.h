@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running programs as separate processes, for tests of what happens between
 // processes: two writers at once, a writer killed half-way.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs aerodex-cli in-process and captures what it prints.
 #pragma once
 

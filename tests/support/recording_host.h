@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A CLogViewHost for tests: records the scroll sizes, scroll positions and
 // screen extents the drawing pass asks for, and answers the high-English
 // extents of a 96-dpi screen (or others set by the test).

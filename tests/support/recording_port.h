@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A prompt port for tests: records every message and answers confirmations
 // from a script (Cancel once the script runs out).
 #pragma once

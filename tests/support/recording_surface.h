@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing surfaces for tests and benchmarks. RecordingSurface keeps every
 // operation in order with its coordinates, text, and the font, pen and text
 // colour in force, so tests can assert the layout exactly. NullSurface

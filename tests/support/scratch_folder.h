@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh folder per test, files read and written whole, and the id of a
 // process that has ended (for lock files and snapshots left by a crash).
 #pragma once

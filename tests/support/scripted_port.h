@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ScriptedPort: a CInteractionPort that plays a user from a script and
 // records, in order, everything the program shows or asks.
 //

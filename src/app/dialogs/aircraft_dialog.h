@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAircraftDialog: the aircraft form "Edit Aircraft Data" on a CAircraftDlg.
 // The kind and equipment check boxes on top, the identity and cost on the
 // left, the maintenance dates and tachometer readings on the right.

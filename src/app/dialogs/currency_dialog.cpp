@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Currency Check form: the seven lines, the "As of" date that
 // recomputes them, and the working that "Details" opens below them.
 #include <QDateEdit>

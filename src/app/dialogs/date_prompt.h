@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Go to Date prompt: one month/day/year field with OK and Cancel, of
 // fixed size like the other prompts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CEntryDialog: the entry form "Edit Aerodex Entry" on a CEntryDlg. Laid out
 // in the order a pilot fills in a paper logbook line: date and aircraft, the
 // route, the hours by condition, landings and approaches, then the remarks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFieldControls: the controls of one form, made from the form's field list
 // (Form::Fields()), so that labels, limits, kinds and the order of the checks
 // are written once, in editing/. A dialog asks for each control where it lays

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boxes of the forms and what they do while the user types: letters turn
 // into capitals, length limits hold, digits-only boxes take only digits, and
 // nothing can be typed that a log (Windows-1252 text) cannot store.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFormDialog: what every form of the program shares. The title, OK (the
 // default button) and Cancel, Escape to cancel, and the refusal of a field
 // that fails its check: a warning box titled "aerodex" with the check's

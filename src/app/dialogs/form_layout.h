@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small layout pieces shared by the form dialogs: framed groups, boxes sized
 // for a number of characters, the "/" between month and year, and labels
 // whose last letter (the N of an N-Number, the $ of a cost) stands right in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CImportFileDialog: the file-open dialog of "Import from Unix...". Its file
 // name box is preset to "*.aerodex", a name typed without an extension gets
 // ".aerodex", and the file-type list holds only all files. A pattern typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CImportReportDialog: the report that follows "Import from Unix...", read
 // only, in a fixed-pitch box the pilot can scroll and select in. "Copy" puts
 // the whole report on the clipboard (to keep it or send it on); OK closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLogCheckDialog: the findings of Check Log as a list, one finding a row,
 // with a line that counts them. It is a window of its own beside the log,
 // not over it: a double click on a finding (or Enter) shows its flight in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLogbookImportDialog: the preview of "Import from Another Logbook...". It
 // shows the plan of the import (import/logbook_import.h) before anything is
 // written: the format, separator and encoding found; every column with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two small aircraft dialogs: the N-Number prompt "Enter N Number for
 // aircraft" (its fixed text, a letter N in front of one box) and the aircraft
 // list "Select Aircraft" (the N-Numbers in database order, the remembered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPilotInfoDialog: the pilot form "Edit Pilot Information" on a
 // CPilotInfoDlg. The pilot's identification across the top; below it the
 // important dates, the certificates and category ratings, and the class and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPilotTimeDialog: "Record of Pilot Time (8710)", the FAA Form 8710-1's
 // record laid out like the form (the kinds of aircraft down, the form's
 // columns across), the totals by class under it and the assumptions last.

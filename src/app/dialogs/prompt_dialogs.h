@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two prompts through which the program's own messages reach the user:
 // the error prompt ("Error": the message and OK) and the confirmation prompt
 // ("Please Confirm": the message, Confirm and Cancel). Both are modal, wrap

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offer of unsaved work that a crash left behind. Recover is the default,
 // so that Enter keeps the work; Discard files it among the log's earlier
 // versions, so no answer deletes anything typed. Escape and the close box do

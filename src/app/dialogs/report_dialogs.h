@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two read-only reports: "Currency Check" (the seven currency lines under
 // their fixed headings) and "Aircraft Statistics" (one monitored aircraft's
 // maintenance lines under its N-Number). Each has an OK button; Escape

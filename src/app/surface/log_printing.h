@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the log: one routine paints page n of the log on any printer-like
 // painter (QPrinter for print and print preview, QPdfWriter for PDF), and the
 // PDF export builds on it. Every page runs the drawing pass on a printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/surface/qt_fonts.h"
 
 #include <QFontMetricsF>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log's font descriptions realised as Qt fonts. "Courier New" and
 // "Times New Roman" come out as their metric-compatible faces (Liberation
 // Mono, Liberation Serif) where the originals are missing, so the fixed-pitch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CQtSurface: the log's drawing surface on a QPainter, for every device the
 // log goes to: a widget's paint event, a QPrinter page (print and preview), a
 // QPdfWriter and a QImage. Logical units map to the painter through a

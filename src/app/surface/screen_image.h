@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log view as the screen shows it, drawn into an image: the same drawing
 // pass as a widget's paint event (screen surface, the size factor's extents,
 // the row highlight), for thumbnails, tests and benchmarks. CImageViewHost is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSurfaceMapping: how a Qt surface turns logical units (0.001 inch at normal
 // size, y up) into the coordinates of the QPainter it draws on:
 //   device = origin + logical × scale
