@@ -14,10 +14,12 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+#include <algorithm>
 
 #include "app/flight_filter_bar.h"
 #include "app/frame_dialogs.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "model/atomic_write.h"
 #include "stats/flight_query.h"
 
@@ -54,7 +56,7 @@ CChartsWindow::CChartsWindow(CAerodexDoc& doc, CFrameDialogs& dialogs, QWidget* 
   setWindowTitle(QStringLiteral("Charts"));
   setObjectName(QStringLiteral("charts"));
   view_->setRenderHint(QPainter::Antialiasing);
-  view_->setMinimumSize(700, 380);
+  view_->setMinimumSize(320, 200);
   chart_->legend()->setAlignment(Qt::AlignBottom);
   auto* save = new QPushButton(QStringLiteral("Save as &PNG..."), this);
   auto* csv = new QPushButton(QStringLiteral("Export &CSV..."), this);
@@ -74,6 +76,7 @@ CChartsWindow::CChartsWindow(CAerodexDoc& doc, CFrameDialogs& dialogs, QWidget* 
   layout->addWidget(view_, 1);
   layout->addLayout(buttons);
   connect(filters_, &CFlightFilterBar::changed, this, &CChartsWindow::Redraw);
+  resize(FitToScreen(*this, QSize(std::max(sizeHint().width(), 900), 600)));
   doc_.AddListener(this);
   shownRevision_ = doc_.Revision();
   Redraw();

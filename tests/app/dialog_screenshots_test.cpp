@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <memory>
@@ -167,7 +168,16 @@ class DialogScreenshotsTest : public QObject {
     CAerodexDoc doc;
     QVERIFY(OpenSample(doc));
     CPilotTimeDialog dialog(doc, {});
-    dialog.resize(1400, dialog.height());  // the offscreen screen is narrower than the form
+    // The offscreen screen is smaller than the form: the dialog fits it and
+    // keeps its buttons in sight; the report scrolls inside.
+    const QRect screen = dialog.screen()->availableGeometry();
+    QVERIFY(dialog.width() <= screen.width() && dialog.height() <= screen.height());
+    dialog.show();
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+      QVERIFY(dialog.rect().contains(QRect(button->mapTo(&dialog, QPoint()), button->size())));
+    }
+    dialog.hide();
+    dialog.resize(1400, dialog.height());
     Look(dialog, QStringLiteral("pilot_time"));
   }
   // The printed page, on an image at 100 dots per inch: 10.5 x 8 inches printable.

@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "import/cell_values.h"
 
 namespace aerodex {
@@ -147,7 +148,7 @@ CLogbookImportDialog::CLogbookImportDialog(import::CImportPlan& plan,
   whole->addWidget(source_);
   whole->addWidget(tabs_, 1);
   whole->addLayout(buttons);
-  resize(1000, 560);
+  resize(FitToScreen(*this, QSize(1000, 560)));
   Refill();
   tabs_->setCurrentWidget(plan_.recognised ? static_cast<QWidget*>(flights_) : columns_);
 }

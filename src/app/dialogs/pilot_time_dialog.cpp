@@ -10,12 +10,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/pilot_time_page.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "stats/pilot_time_cells.h"
 
 namespace aerodex {
@@ -111,12 +113,24 @@ CPilotTimeDialog::CPilotTimeDialog(const CAerodexDoc& doc, PrintReport print, QW
     buttons->addWidget(button);
   }
   close_->setDefault(true);
+  // The report scrolls inside the dialog where the screen is shorter than it
+  // (a high scale factor), so that its buttons stay in sight.
+  auto* body = new QWidget;
+  auto* content = new QVBoxLayout(body);
+  content->setContentsMargins(0, 0, 0, 0);
+  content->addWidget(BuildRange());
+  content->addWidget(grid_);
+  content->addWidget(new QLabel(QStringLiteral("Totals by class"), body));
+  content->addWidget(classes_, 0, Qt::AlignLeft);
+  content->addWidget(notes_);
+  content->addStretch();
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidget(body);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(BuildRange());
-  layout->addWidget(grid_);
-  layout->addWidget(new QLabel(QStringLiteral("Totals by class"), this));
-  layout->addWidget(classes_, 0, Qt::AlignLeft);
-  layout->addWidget(notes_);
+  layout->addWidget(scroll);
   layout->addLayout(buttons);
   connect(copy_, &QPushButton::clicked, this, [this] {
     QGuiApplication::clipboard()->setText(FromCp1252(stats::PilotTimeTabs(report_)));
@@ -128,8 +142,9 @@ CPilotTimeDialog::CPilotTimeDialog(const CAerodexDoc& doc, PrintReport print, QW
   Recompute();
   // As wide as the form when the screen allows; narrower, the grid scrolls.
   const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
-  const int screenWidth = screen()->availableGeometry().width();
-  resize(std::min(ContentWidth(*grid_) + margins, screenWidth), sizeHint().height());
+  const int natural = body->sizeHint().height() + buttons->sizeHint().height() + layout->spacing() +
+                      layout->contentsMargins().top() + layout->contentsMargins().bottom();
+  resize(FitToScreen(*this, QSize(ContentWidth(*grid_) + margins, natural)));
 }
 
 QWidget* CPilotTimeDialog::BuildRange() {
