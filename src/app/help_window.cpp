@@ -7,14 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-// The guide is compiled into the program's library; a static library's
-// resources must be registered by hand.
-static void RegisterBundledResources() {
-  static bool registered = false;
-  if (registered) return;
-  Q_INIT_RESOURCE(aerodex);
-  registered = true;
-}
+#include "app/bundled_resources.h"
 
 namespace aerodex {
 
