@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool-bar pictures and the program's icons read on a light and on a
-// dark palette; the desktop theme's icon is taken where it has one. With
-// AERODEX_SCREENSHOT_DIR set, the main window under the dark palette is
-// written there as PNG.
+// The tool-bar pictures, the program's icons and the guide read on a light
+// and on a dark palette; the desktop theme's icon is taken where it has one.
+// With AERODEX_SCREENSHOT_DIR set, the main window and the guide under the
+// dark palette are written there as PNG.
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextTable>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -18,6 +21,7 @@
 #include "app/command_ids.h"
 #include "app/command_router.h"
 #include "app/command_table.h"
+#include "app/help_window.h"
 #include "app/ink_icon_engine.h"
 #include "app/main_frame.h"
 #include "app/toolbar_icons.h"
@@ -107,6 +111,7 @@ class PaletteReadabilityTest : public QObject {
   void toolBarPicturesReadOnBothPalettes();
   void programAndDocumentIconsReadOnBothBackgrounds();
   void themeIconComesFirst();
+  void guideReadsOnBothPalettes();
   void windowFollowsAPaletteChange();
 };
 
@@ -158,6 +163,45 @@ void PaletteReadabilityTest::themeIconComesFirst() {
   QVERIFY(centre(ID_FILE_PRINT) != QColor(Qt::magenta));
   QVERIFY(!CommandIcon(ID_FILE_PRINT).isNull());
   QVERIFY(CommandIcon(ID_APP_EXIT).isNull());
+}
+
+// Every run of text in the guide against what it is drawn on: its own
+// background, its table cell's, or the browser's base.
+void PaletteReadabilityTest::guideReadsOnBothPalettes() {
+  for (const QPalette& palette : {LightPalette(), DarkPalette()}) {
+    QApplication::setPalette(palette);
+    CHelpWindow help;
+    help.ShowTopic();
+    QTextDocument* document = help.Browser()->document();
+    int runs = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+      QTextCursor at(block);
+      const QTextTable* table = at.currentTable();
+      const QBrush cell = table ? table->cellAt(at).format().background() : QBrush();
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat format = it.fragment().charFormat();
+        const QBrush ground = format.background().style() != Qt::NoBrush ? format.background()
+                              : block.blockFormat().background().style() != Qt::NoBrush
+                                  ? block.blockFormat().background()
+                                  : cell;
+        const QColor back =
+            ground.style() != Qt::NoBrush ? ground.color() : palette.color(QPalette::Base);
+        const QColor fore = format.foreground().style() != Qt::NoBrush
+                                ? format.foreground().color()
+                                : palette.color(QPalette::Text);
+        ++runs;
+        QVERIFY2(Contrast(fore, back) >= 4.5,
+                 qPrintable(it.fragment().text().left(40) + QStringLiteral(": ") + fore.name() +
+                            QStringLiteral(" on ") + back.name()));
+      }
+    }
+    QVERIFY(runs > 100);
+    if (palette.color(QPalette::Window) == DarkPalette().color(QPalette::Window)) {
+      help.resize(720, 640);
+      help.Browser()->scrollToAnchor(QStringLiteral("views"));
+      Keep(help.grab(), QStringLiteral("dark_help"));
+    }
+  }
 }
 
 // The window is built on a light palette and the desktop turns dark: the
