@@ -45,6 +45,7 @@ QColor CInkIconEngine::InkFor(QIcon::Mode mode) const {
 }
 
 QPixmap CInkIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) {
+  if (size.isEmpty()) return {};
   const QColor ink = InkFor(mode);
   const QString cacheKey = QStringLiteral("aerodex-ink:%1:%2x%3:%4:%5")
                                .arg(layers_.join(QLatin1Char('+')))
