@@ -37,12 +37,28 @@ if(TARGET aerodex)
                  @ONLY)
   install(FILES ${generated}/${AERODEX_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-  foreach(size 48 128 256)
-    set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size})
-    install(FILES ${res}/icons/aerodex-${size}.png DESTINATION ${icons}/apps RENAME aerodex.png)
-    install(FILES ${res}/icons/aerodex-${size}.png DESTINATION ${icons}/mimetypes
-            RENAME application-x-aerodex.png)
+  # The program's and the log file's icons: the SVGs as drawn, and PNGs rendered
+  # from them for desktops and menus that want a bitmap.
+  find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+  set(hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  set(renderedIcons)
+  foreach(size 16 22 24 32 48 64 128 256)
+    foreach(pair aerodex:apps application-x-aerodex:mimetypes)
+      string(REPLACE ":" ";" pair ${pair})
+      list(GET pair 0 name)
+      list(GET pair 1 context)
+      set(png ${generated}/icons/${size}/${name}.png)
+      add_custom_command(OUTPUT ${png} COMMAND ${CMAKE_COMMAND} -E make_directory
+                         ${generated}/icons/${size} COMMAND ${RSVG_CONVERT} -w ${size} -h ${size}
+                         -o ${png} ${res}/icons/${name}.svg DEPENDS ${res}/icons/${name}.svg
+                         VERBATIM)
+      list(APPEND renderedIcons ${png})
+      install(FILES ${png} DESTINATION ${hicolor}/${size}x${size}/${context})
+    endforeach()
   endforeach()
+  add_custom_target(aerodex_rendered_icons ALL DEPENDS ${renderedIcons})
+  install(FILES ${res}/icons/aerodex.svg DESTINATION ${hicolor}/scalable/apps)
+  install(FILES ${res}/icons/application-x-aerodex.svg DESTINATION ${hicolor}/scalable/mimetypes)
   install(FILES ${res}/help/aerodex.html DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 # Where bash-completion and Debian's zsh look for completions of their own.

@@ -20,6 +20,8 @@ for file in \
   usr/share/metainfo/io.github.aerodex.aerodex.metainfo.xml \
   usr/share/icons/hicolor/48x48/apps/aerodex.png \
   usr/share/icons/hicolor/256x256/mimetypes/application-x-aerodex.png \
+  usr/share/icons/hicolor/scalable/apps/aerodex.svg \
+  usr/share/icons/hicolor/scalable/mimetypes/application-x-aerodex.svg \
   usr/share/doc/aerodex/aerodex.html \
   usr/share/doc/aerodex/copyright \
   usr/share/doc/aerodex/changelog.gz \
@@ -30,7 +32,7 @@ for file in \
   [ -f "$root/$file" ] || { echo "missing from the package: /$file"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6printsupport6 fonts-liberation qt6-qpa-plugins; do
+for dependency in libqt6widgets6 libqt6printsupport6 libqt6svg6 fonts-liberation qt6-qpa-plugins; do
   grep -q "$dependency" <<<"$depends" || { echo "not declared: $dependency ($depends)"; exit 1; }
 done
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

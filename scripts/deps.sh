@@ -8,7 +8,7 @@ AERODEX_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  qt6-charts-dev libqt6opengl6-dev
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev librsvg2-bin
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
   clang libclang-rt-14-dev clang-format

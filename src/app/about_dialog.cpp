@@ -18,7 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
   auto* picture = new QLabel(this);
   // 16 by 16 device-independent pixels, drawn sharp at the screen's ratio.
-  picture->setPixmap(DrawIconPixmap(0, 16, devicePixelRatioF()));
+  picture->setPixmap(ProgramIcon().pixmap(QSize(16, 16), devicePixelRatioF()));
   picture->setAlignment(Qt::AlignTop);
   auto* version = new QLabel(QString::fromLatin1(kVersionLine), this);
   version->setObjectName(QStringLiteral("version"));

@@ -19,6 +19,13 @@ int UnitsToPixels(long long units, int dpi) {
   return static_cast<int>(std::ceil(static_cast<double>(units) * dpi / 1000.0));
 }
 
+// The desk the pages lie on: grey on a light palette, darker than the
+// window on a dark one, so the white paper does not sit in a bright frame.
+QColor DeskColour(const QPalette& palette) {
+  const QColor window = palette.color(QPalette::Window);
+  return window.lightness() < 128 ? window.darker(130) : QColor(0xd4, 0xd4, 0xd0);
+}
+
 }  // namespace
 
 CAerodexView::CAerodexView(CAerodexDoc& doc, QWidget* parent)
@@ -128,7 +135,7 @@ void CAerodexView::PaintPaper(QPainter& painter, const QRect& exposed) const {
   const int pageWidth = UnitsToPixels(static_cast<long long>(doc.pageWidth) * factor, DpiX());
   const double pageHeight = static_cast<double>(doc.pageHeight) * factor * DpiY() / 1000.0;
   const int pages = std::max(1, doc.pageHeight > 0 ? doc.logHeight / doc.pageHeight : 1);
-  painter.fillRect(viewport()->rect(), QColor(0xd4, 0xd4, 0xd0));
+  painter.fillRect(viewport()->rect(), DeskColour(palette()));
   painter.fillRect(QRectF(left, top, pageWidth, pageHeight * pages), Qt::white);
   painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DashLine));
   if (pageHeight <= 0) return;

@@ -4,12 +4,17 @@
 #pragma once
 
 #include <QDialog>
+#include <QPalette>
 
 class QTextBrowser;
 
 namespace aerodex {
 
 inline constexpr const char* kHelpUrl = "qrc:/help/aerodex.html";
+
+// The guide's colours, drawn from a palette: headings and links in its link colour,
+// table heads and notes on its alternate base.
+QString HelpStyleSheet(const QPalette& palette);
 
 class CHelpWindow : public QDialog {
   Q_OBJECT
@@ -21,7 +26,12 @@ class CHelpWindow : public QDialog {
   void ShowTopic(const QString& anchor = QString());
   QTextBrowser* Browser() const { return browser_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void ApplyPaletteColours();
+
   QTextBrowser* browser_;
 };
 

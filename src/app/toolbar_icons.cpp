@@ -1,107 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/toolbar_icons.h"
 
-#include <QPainter>
-#include <functional>
-
+#include "app/bundled_resources.h"
 #include "app/command_ids.h"
-#include "app/icon_shapes.h"
+#include "app/ink_icon_engine.h"
 
 namespace aerodex {
 namespace {
 
-using namespace icon_shapes;
+struct IconSource {
+  int commandId;
+  const char* themeName;  // the freedesktop standard name, or nullptr
+  const char* drawing;
+  const char* badge;  // laid over the drawing's lower right corner, or nullptr
+};
 
-const QRectF kAirplaneArea(1, 2, 26, 26);
+constexpr IconSource kIcons[] = {
+    {ID_FILE_SAVE, "document-save", "document-save", nullptr},
+    {ID_FILE_PRINT, "document-print", "document-print", nullptr},
+    {ID_VIEW_EXPANDED_SIZE, "zoom-in", "zoom-in", nullptr},
+    {ID_VIEW_NORMAL_SIZE, "zoom-out", "zoom-out", nullptr},
+    {ID_EDIT_PILOT_INFO, nullptr, "pilot-info", nullptr},
+    {ID_NEW_AIRCRAFT, nullptr, "aircraft", "badge-add"},
+    {ID_EDIT_AIRCRAFT, nullptr, "aircraft", "badge-edit"},
+    {ID_DELETE_AIRCRAFT, nullptr, "aircraft", "badge-delete"},
+    {ID_NEW_ENTRY, nullptr, "log-page", "badge-add"},
+    {ID_EDIT_ENTRY, nullptr, "log-page", "badge-edit"},
+    {ID_DELETE_ENTRY, nullptr, "log-page", "badge-delete"},
+    {ID_CHECK_CURRENCY, nullptr, "currency-check", nullptr},
+    {ID_AIRCRAFT_STATUS, nullptr, "aircraft-status", nullptr},
+    {ID_APP_ABOUT, "help-about", "help-about", nullptr},
+    {ID_CONTEXT_HELP, nullptr, "whats-this", nullptr},
+};
 
-void DrawProgram(QPainter& p) {
-  DrawLogbookCover(p);
-  DrawAirplane(p, QRectF(6, 3, 22, 22), QColor(0xf4, 0xf4, 0xf4), QColor(0x20, 0x30, 0x50));
-}
-
-std::function<void(QPainter&)> PainterFor(int commandId) {
-  switch (commandId) {
-    case 0:
-      return DrawProgram;
-    case ID_FILE_SAVE:
-      return DrawFloppy;
-    case ID_FILE_PRINT:
-      return DrawPrinter;
-    case ID_VIEW_EXPANDED_SIZE:
-      return [](QPainter& p) { DrawMagnifier(p, true); };
-    case ID_VIEW_NORMAL_SIZE:
-      return [](QPainter& p) { DrawMagnifier(p, false); };
-    case ID_EDIT_PILOT_INFO:
-      return DrawPilotCard;
-    case ID_NEW_AIRCRAFT:
-      return [](QPainter& p) {
-        DrawAirplane(p, kAirplaneArea);
-        DrawPlusBadge(p);
-      };
-    case ID_EDIT_AIRCRAFT:
-      return [](QPainter& p) {
-        DrawAirplane(p, kAirplaneArea);
-        DrawPencilBadge(p);
-      };
-    case ID_DELETE_AIRCRAFT:
-      return [](QPainter& p) {
-        DrawAirplane(p, kAirplaneArea);
-        DrawCrossBadge(p);
-      };
-    case ID_NEW_ENTRY:
-      return [](QPainter& p) {
-        DrawLogPage(p);
-        DrawPlusBadge(p);
-      };
-    case ID_EDIT_ENTRY:
-      return [](QPainter& p) {
-        DrawLogPage(p);
-        DrawPencilBadge(p);
-      };
-    case ID_DELETE_ENTRY:
-      return [](QPainter& p) {
-        DrawLogPage(p);
-        DrawCrossBadge(p);
-      };
-    case ID_CHECK_CURRENCY:
-      return DrawCalendarCheck;
-    case ID_AIRCRAFT_STATUS:
-      return DrawWrench;
-    case ID_APP_ABOUT:
-      return DrawInfoDisc;
-    case ID_CONTEXT_HELP:
-      return DrawArrowQuestion;
-    default:
-      return {};
+const IconSource* SourceOf(int commandId) {
+  for (const IconSource& source : kIcons) {
+    if (source.commandId == commandId) return &source;
   }
+  return nullptr;
 }
 
-QIcon IconFrom(int commandId) {
-  if (!PainterFor(commandId)) return {};
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(DrawIconPixmap(commandId, size));
-  return icon;
+QString ToolBarDrawing(const char* name) {
+  return QStringLiteral(":/icons/toolbar/%1.svg").arg(QLatin1String(name));
 }
 
 }  // namespace
 
-QPixmap DrawIconPixmap(int commandId, int size, qreal devicePixelRatio) {
-  const auto paint = PainterFor(commandId);
-  const int pixels = qRound(size * devicePixelRatio);
-  QPixmap pixmap(pixels, pixels);
-  pixmap.fill(Qt::transparent);
-  if (!paint) return pixmap;
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(pixels / 32.0, pixels / 32.0);
-  paint(painter);
-  painter.end();
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  return pixmap;
+QStringList CommandIconLayers(int commandId) {
+  const IconSource* source = SourceOf(commandId);
+  if (source == nullptr) return {};
+  QStringList layers{ToolBarDrawing(source->drawing)};
+  if (source->badge != nullptr) layers.append(ToolBarDrawing(source->badge));
+  return layers;
 }
 
-QIcon CommandIcon(int commandId) { return commandId == 0 ? QIcon() : IconFrom(commandId); }
+QIcon BundledCommandIcon(int commandId) {
+  RegisterBundledResources();
+  QStringList layers = CommandIconLayers(commandId);
+  if (layers.isEmpty()) return {};
+  return QIcon(new CInkIconEngine(std::move(layers), true));
+}
 
-QIcon ProgramIcon() { return IconFrom(0); }
+QIcon CommandIcon(int commandId) {
+  const IconSource* source = SourceOf(commandId);
+  if (source == nullptr) return {};
+  QIcon bundled = BundledCommandIcon(commandId);
+  if (source->themeName == nullptr) return bundled;
+  return QIcon::fromTheme(QLatin1String(source->themeName), bundled);
+}
+
+QIcon ProgramIcon() {
+  RegisterBundledResources();
+  return QIcon(new CInkIconEngine({QStringLiteral(":/icons/aerodex.svg")}, false));
+}
 
 }  // namespace aerodex

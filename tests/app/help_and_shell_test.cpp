@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -133,8 +134,11 @@ void HelpAndShellTest::desktopFilesDescribeTheLogType() {
   QVERIFY(mime.contains(QStringLiteral("<mime-type type=\"application/x-aerodex\">")));
   QVERIFY(mime.contains(QStringLiteral("<comment>Aerodex Document</comment>")));
   QVERIFY(mime.contains(QStringLiteral("<glob pattern=\"*.adx\"/>")));
-  QImage icon(resources + QStringLiteral("icons/aerodex-256.png"));
-  QCOMPARE(icon.size(), QSize(256, 256));
+  for (const char* icon : {"aerodex", "application-x-aerodex"}) {
+    QSvgRenderer drawing(resources + QStringLiteral("icons/%1.svg").arg(QLatin1String(icon)));
+    QVERIFY(drawing.isValid());
+    QCOMPARE(drawing.viewBox().width(), drawing.viewBox().height());
+  }
 }
 
 QTEST_MAIN(HelpAndShellTest)
