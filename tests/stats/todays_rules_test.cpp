@@ -130,4 +130,18 @@ TEST_F(TodaysRulesTest, InstrumentCurrencyLastsThroughTheSixthMonthThenSixToRega
   EXPECT_NE(Said(Check("2000-01-15 12:00:00"), "Agrees with the post-1997 line"), "");
 }
 
+TEST_F(TodaysRulesTest, StudentAndMissingDatesStillAnswerEveryItem) {
+  doc.pilot.isStudent = 1;
+  doc.pilot.medicalYear = 0;
+  doc.pilot.medicalClass = 0;
+  const CCurrencyDlg report = Check("1999-12-15 12:00:00");
+  EXPECT_NE(Said(report, "no examination month and year recorded"), "");
+  EXPECT_NE(Said(report, "not needed by a student pilot"), "");
+  EXPECT_NE(Said(report, "no instrument privileges recorded"), "");
+  EXPECT_NE(Said(report, "61.89(a)(1)): a student pilot may carry no passengers"), "");
+  // Instrument privileges with neither the experience nor a check: no date at all.
+  doc.pilot.ratedInstrumentHelicopter = 1;
+  EXPECT_NE(Said(Check("1999-12-15 12:00:00"), "So no date: an instrument proficiency check"), "");
+}
+
 }  // namespace
