@@ -21,9 +21,12 @@ std::string MedicalLine(int medicalClass, MonthIndex expiry, MonthIndex today) {
 void FillMedical(const CPilotInfo& pilot, const std::tm& local, MonthIndex today,
                  CCurrencyDlg& lines) {
   const MonthIndex exam = MedicalExamMonth(pilot);
-  lines.medical1 = MedicalLine(3, exam + ThirdClassMonths(AgeByYears(pilot, local)), today);
-  if (pilot.medicalClass < 3) lines.medical2 = MedicalLine(2, exam + 12, today);
-  if (pilot.medicalClass == 1) lines.medical3 = MedicalLine(1, exam + 6, today);
+  const std::int64_t age = AgeByYears(pilot, local);
+  lines.medical1 = MedicalLine(3, exam + MedicalLineMonths(3, age), today);
+  if (pilot.medicalClass < 3)
+    lines.medical2 = MedicalLine(2, exam + MedicalLineMonths(2, age), today);
+  if (pilot.medicalClass == 1)
+    lines.medical3 = MedicalLine(1, exam + MedicalLineMonths(1, age), today);
 }
 
 std::string BfrLine(const CPilotInfo& pilot, MonthIndex today) {

@@ -28,6 +28,11 @@ std::int64_t AgeByYears(const CPilotInfo& pilot, const std::tm& local) {
 
 int ThirdClassMonths(std::int64_t age) { return age <= 40 ? 36 : 24; }
 
+int MedicalLineMonths(int medicalClass, std::int64_t ageByYears) {
+  if (medicalClass == 1) return 6;
+  return medicalClass == 2 ? 12 : ThirdClassMonths(ageByYears);
+}
+
 MonthIndex MedicalExamMonth(const CPilotInfo& pilot) {
   return MonthIndexOf(pilot.medicalYear, pilot.medicalMonth);
 }

@@ -22,6 +22,8 @@ MonthIndex EntryMonth(const CAerodexEntry& e);
 // months up to 40 and 24 after.
 std::int64_t AgeByYears(const CPilotInfo& pilot, const std::tm& local);
 int ThirdClassMonths(std::int64_t age);
+// The months of the medical line of a class: 6 for class 1, 12 for class 2.
+int MedicalLineMonths(int medicalClass, std::int64_t ageByYears);
 MonthIndex MedicalExamMonth(const CPilotInfo& pilot);
 MonthIndex BfrExpiry(const CPilotInfo& pilot);
 bool HasInstrumentPrivileges(const CPilotInfo& pilot);

@@ -180,6 +180,7 @@ std::vector<CWorkingSection> CurrencyWorking(const CAerodexDoc& doc, const Backw
   sections.push_back(IfrWorking(doc, scan, today, false));
   sections.push_back(NightWorking(doc, now));
   sections.push_back(DayPassengerWorking(doc, now));
+  sections.push_back(TodaysRulesWorking(doc, scan, now));
   return sections;
 }
 

@@ -15,7 +15,8 @@
 namespace aerodex::stats {
 
 // The sections: a note when the log holds flights after the day of now, the
-// five parts in the form's order, then the day-passenger estimate.
+// five parts in the form's order, the day-passenger estimate, and last the
+// answers under the rules in force today.
 std::vector<CWorkingSection> CurrencyWorking(const CAerodexDoc& doc, const BackwardScan& scan,
                                              std::time_t now);
 
@@ -24,6 +25,11 @@ std::vector<CWorkingSection> CurrencyWorking(const CAerodexDoc& doc, const Backw
 // the night line's walk stopped at, as both stop where the sum first reaches 3.
 CWorkingSection NightWorking(const CAerodexDoc& doc, std::time_t now);
 CWorkingSection DayPassengerWorking(const CAerodexDoc& doc, std::time_t now);
+
+// The closing section: the same questions under the rules in force today
+// (todays_working.cpp), each item beside the line it answers.
+CWorkingSection TodaysRulesWorking(const CAerodexDoc& doc, const BackwardScan& scan,
+                                   std::time_t now);
 
 // "3/1999" for a month index, "0" for the index 0 of a date never reached.
 std::string IndexText(MonthIndex index);

@@ -137,6 +137,7 @@ void StatisticsWindowTest::asOfDateRecomputesTheFormAndDetailsShowTheWorking() {
   QCOMPARE(later[3], QStringLiteral("Your Biennial Flight Review is overdue as of  6/30/2027"));
   QVERIFY(working.contains(QStringLiteral("so lapsed in 1/2028")));
   QVERIFY(working.contains(QStringLiteral("Day Passengers (Estimate)")));
+  QVERIFY(working.contains(QStringLiteral("\nUnder the rules in force today\n")));
   QVERIFY(!Doc().IsModified());
 }
 

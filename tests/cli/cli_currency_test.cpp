@@ -116,6 +116,13 @@ TEST_F(CliCurrencyTest, ExplainAndJsonGiveTheLinesWithTheirWorking) {
                           "\"working\": [\n  {\"heading\": \"Medical Currency\", \"lines\": [\n"),
             std::string::npos);
   EXPECT_NE(json.out.find("\"  5/1/2000 N12345: 3 night landings (3 in all)\""), std::string::npos);
+  // Today's rules close the working, after the day-passenger estimate.
+  EXPECT_NE(json.out.find("{\"heading\": \"Under the rules in force today\", \"lines\": [\n"
+                          "    \"The rules of 14 CFR part 61 as last checked on "),
+            std::string::npos);
+  EXPECT_EQ(json.out.rfind("{\"heading\": "), json.out.find("{\"heading\": \"Under the rules"));
+  EXPECT_NE(run.out.find("\nUnder the rules in force today\n  The rules of 14 CFR part 61"),
+            std::string::npos);
   EXPECT_EQ(RunCli({"currency", path, "--json", "--explain"}).status, 2);
 }
 
