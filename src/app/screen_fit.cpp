@@ -22,6 +22,7 @@ class CFittedScrollArea final : public QScrollArea {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, as before
+    dialog.installEventFilter(this);
   }
 
   QSize sizeHint() const override { return Fitted(); }
@@ -32,6 +33,7 @@ class CFittedScrollArea final : public QScrollArea {
   bool eventFilter(QObject* watched, QEvent* event) override {
     // Content that grows or shrinks (a part shown or hidden) resizes the dialog.
     if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    if (watched == &dialog_ && event->type() == QEvent::Resize) KeepOnScreen();
     return QScrollArea::eventFilter(watched, event);
   }
 
@@ -43,6 +45,17 @@ class CFittedScrollArea final : public QScrollArea {
     const int height = screen.height() - margins.top() - margins.bottom() - gap_ -
                        2 * whole_.spacing() - buttons_.sizeHint().height();
     return QSize(width, height).expandedTo(kLeastRoom);
+  }
+
+  // A dialog that grew where it stands may reach past the screen's edge.
+  void KeepOnScreen() {
+    if (!dialog_.isVisible()) return;
+    const QRect area = dialog_.screen()->availableGeometry();
+    const QRect frame = dialog_.frameGeometry();
+    QPoint place = frame.topLeft();
+    place.setX(std::max(area.left(), std::min(place.x(), area.right() - frame.width() + 1)));
+    place.setY(std::max(area.top(), std::min(place.y(), area.bottom() - frame.height() + 1)));
+    if (place != frame.topLeft()) dialog_.move(place);
   }
 
   QSize Fitted() const {
