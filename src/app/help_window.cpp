@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/screen_fit.h"
+
 // The guide is compiled into the program's library; a static library's
 // resources must be registered by hand.
 static void RegisterBundledResources() {
@@ -47,7 +49,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(browser_, 1);
-  resize(720, 640);
+  resize(FitToScreen(*this, QSize(720, 640)));
 }
 
 void CHelpWindow::ShowTopic(const QString& anchor) {

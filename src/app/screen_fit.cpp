@@ -84,6 +84,12 @@ QSize ScreenRoom(const QWidget& window) {
   return QSize(area.width(), area.height() - 2 * titleBar);
 }
 
+void BoundToScreen(QWidget& window, QWidget& stretching, QSize wanted) {
+  stretching.setMinimumSize(wanted);
+  const QSize excess = (window.sizeHint() - ScreenRoom(window)).expandedTo(QSize(0, 0));
+  stretching.setMinimumSize((wanted - excess).expandedTo(kLeastRoom));
+}
+
 QScrollArea* LayOutFitted(QDialog& dialog, QLayout* content, QLayout* buttons, int gap) {
   auto* body = new QWidget;
   content->setContentsMargins(0, 0, 0, 0);

@@ -22,6 +22,11 @@ inline QSize FitToScreen(const QWidget& window, QSize wanted) {
   return wanted.boundedTo(ScreenRoom(window));
 }
 
+// A resizable window's stretching part (a list, a text) gets at least the
+// size it wants, less whatever would carry the window past the screen.
+// Call once the window's layout is complete.
+void BoundToScreen(QWidget& window, QWidget& stretching, QSize wanted);
+
 // Lays a form out in dialog: content above, gap, then buttons. The content
 // sits in a scroll area that takes the content's natural size while the
 // screen has room for it, and no more than the screen leaves once the

@@ -11,6 +11,8 @@
 #include <QTextEdit>
 
 #include "app/dialogs/entry_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
+#include "app/dialogs/log_check_dialog.h"
 #include "app/dialogs/nnumber_dialogs.h"
 #include "app/dialogs/pilot_dialog.h"
 #include "app/dialogs/report_dialogs.h"
@@ -24,14 +26,20 @@ QRect InDialog(const QWidget* w, const QWidget& dialog) {
   return QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size());
 }
 
-// Inside the screen's room, the buttons wholly inside the dialog and not
-// under the scrolling part.
-void CheckFits(QDialog& dialog) {
+void CheckInsideScreen(QDialog& dialog) {
   dialog.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
   const QRect screen = dialog.screen()->availableGeometry();
   QVERIFY2(dialog.width() <= screen.width() && dialog.height() <= screen.height(),
            qPrintable(QStringLiteral("%1 x %2").arg(dialog.width()).arg(dialog.height())));
+  const auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("ok"));
+  QVERIFY(ok && dialog.rect().contains(InDialog(ok, dialog)));
+}
+
+// Inside the screen's room, the buttons wholly inside the dialog and not
+// under the scrolling part.
+void CheckFits(QDialog& dialog) {
+  CheckInsideScreen(dialog);
   const auto* scroll = dialog.findChild<QScrollArea*>();
   QVERIFY(scroll);
   const QRect scrolling = InDialog(scroll, dialog);
@@ -71,6 +79,15 @@ class ScreenFitTest : public QObject {
     CheckFits(dialog);
     QCOMPARE(ScrollRange(dialog), 0);
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+  }
+  // Windows that stretch give up what the screen lacks.
+  void reportWindowsStayOnScreen() {
+    CImportReportDialog report(QStringLiteral("line\n").repeated(200));
+    CheckInsideScreen(report);
+    CLogCheckDlg findings;
+    findings.flightsChecked = 1;
+    CLogCheckDialog check(findings, {});
+    CheckInsideScreen(check);
   }
   // Details open: the form stays inside the screen, the working gives way
   // to six lines of its own scrolling.
