@@ -6,16 +6,22 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "app/surface/qt_surface.h"
+#include "display/heading_strip.h"
 #include "display/null_surface.h"
 #include "display/size_factor.h"
 
 namespace aerodex {
 namespace {
 
-int UnitsToPixels(long long units, int dpi) {
+// A window too narrow or too wide for a readable page keeps these bounds.
+constexpr double kLeastFit = 0.25;
+constexpr double kMostFit = 8.0;
+
+int UnitsToPixels(long long units, double dpi) {
   return static_cast<int>(std::ceil(static_cast<double>(units) * dpi / 1000.0));
 }
 
@@ -55,21 +61,46 @@ void CAerodexView::OnInitialUpdate() {
 
 void CAerodexView::Redraw() { viewport()->update(); }
 
+void CAerodexView::SetFitWidth(bool fit) {
+  if (fit == fitWidth_) return;
+  const QPoint kept = ScrollPosition();
+  fitWidth_ = fit;
+  // A scroll bar that came and went would change the width being fitted.
+  setVerticalScrollBarPolicy(fit ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+  UpdateScrollBars();
+  ScrollToPosition(kept.x(), kept.y());
+  Redraw();
+}
+
+double CAerodexView::Scale() const { return scale_; }
+
+double CAerodexView::FittedScale() const {
+  const CAerodexDoc& doc = Document();
+  const double page = static_cast<double>(doc.pageWidth) * SizeFactor(doc) * DpiX() / 1000.0;
+  if (page <= 0) return 1.0;
+  return std::clamp(viewport()->width() / page, kLeastFit, kMostFit);
+}
+
+bool CAerodexView::HeadingStripShown() const {
+  return HeadingStripWanted(Document(), ScrollPosition().y() / SizeFactor(Document()));
+}
+
 void CAerodexView::LayOut() {
   CNullSurface surface;
   logView_.OnDraw(surface, *this);
 }
 
 QPoint CAerodexView::ScrollPosition() const {
-  const long long x = static_cast<long long>(horizontalScrollBar()->value()) * 1000 / DpiX();
-  const long long y = static_cast<long long>(verticalScrollBar()->value()) * 1000 / DpiY();
+  const double x = horizontalScrollBar()->value() * 1000.0 / ScaledDpiX();
+  const double y = verticalScrollBar()->value() * 1000.0 / ScaledDpiY();
   return {static_cast<int>(x), static_cast<int>(-y)};
 }
 
 QPoint CAerodexView::ToViewPoint(QPoint viewportPoint) const {
-  const long long px = static_cast<long long>(viewportPoint.x()) + horizontalScrollBar()->value();
-  const long long py = static_cast<long long>(viewportPoint.y()) + verticalScrollBar()->value();
-  return {static_cast<int>(px * 1000 / DpiX()), static_cast<int>(-(py * 1000 / DpiY()))};
+  const double px = static_cast<double>(viewportPoint.x()) + horizontalScrollBar()->value();
+  const double py = static_cast<double>(viewportPoint.y()) + verticalScrollBar()->value();
+  return {static_cast<int>(px * 1000 / ScaledDpiX()),
+          static_cast<int>(-(py * 1000 / ScaledDpiY()))};
 }
 
 void CAerodexView::SetScrollSizes(int width, int height) {
@@ -80,22 +111,26 @@ void CAerodexView::SetScrollSizes(int width, int height) {
 }
 
 void CAerodexView::UpdateScrollBars() {
+  scale_ = fitWidth_ ? FittedScale() : 1.0;
   const QSize area = viewport()->size();
-  const int totalWidth = UnitsToPixels(scrollSizes_.width(), DpiX());
-  const int totalHeight = UnitsToPixels(scrollSizes_.height(), DpiY());
+  // A page fitted to the width leaves nothing to scroll sideways.
+  const int totalWidth =
+      fitWidth_ ? area.width() : UnitsToPixels(scrollSizes_.width(), ScaledDpiX());
+  const int totalHeight = UnitsToPixels(scrollSizes_.height(), ScaledDpiY());
   const int factor = SizeFactor(Document());
   horizontalScrollBar()->setRange(0, std::max(0, totalWidth - area.width()));
   horizontalScrollBar()->setPageStep(area.width());
-  horizontalScrollBar()->setSingleStep(std::max(1, DpiX() / 4 * factor));
+  horizontalScrollBar()->setSingleStep(std::max(1, static_cast<int>(ScaledDpiX() / 4 * factor)));
   verticalScrollBar()->setRange(0, std::max(0, totalHeight - area.height()));
   verticalScrollBar()->setPageStep(area.height());
   // A quarter inch: about one flight row.
-  verticalScrollBar()->setSingleStep(std::max(1, DpiY() / 4 * factor));
+  verticalScrollBar()->setSingleStep(std::max(1, static_cast<int>(ScaledDpiY() / 4 * factor)));
 }
 
 void CAerodexView::ScrollToPosition(int x, int y) {
-  horizontalScrollBar()->setValue(UnitsToPixels(std::max(x, 0), DpiX()));
-  verticalScrollBar()->setValue(UnitsToPixels(std::max(-static_cast<long long>(y), 0LL), DpiY()));
+  horizontalScrollBar()->setValue(UnitsToPixels(std::max(x, 0), ScaledDpiX()));
+  verticalScrollBar()->setValue(
+      UnitsToPixels(std::max(-static_cast<long long>(y), 0LL), ScaledDpiY()));
 }
 
 CExtent CAerodexView::HighEnglishWindowExtent() const { return aerodex::HighEnglishWindowExtent(); }
@@ -111,31 +146,46 @@ void CAerodexView::SetScreenExtents(CExtent window, CExtent viewport) {
 void CAerodexView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.setClipRect(event->rect());
-  PaintPaper(painter, event->rect());
+  // The whole page goes through the scale; below it, unscaled pixels.
+  const double scale = Scale();
+  painter.scale(scale, scale);
+  const QRectF exposed(event->rect().x() / scale, event->rect().y() / scale,
+                       event->rect().width() / scale, event->rect().height() / scale);
+  PaintPaper(painter, exposed);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   const CSurfaceMapping mapping =
       CSurfaceMapping::HighEnglish(DpiX(), DpiY(),
-                                   QPointF(horizontalScrollBar()->value() * 1000.0 / DpiX(),
-                                           -verticalScrollBar()->value() * 1000.0 / DpiY()));
+                                   QPointF(horizontalScrollBar()->value() * 1000.0 / ScaledDpiX(),
+                                           -verticalScrollBar()->value() * 1000.0 / ScaledDpiY()));
   CQtSurface surface(painter, mapping, SurfaceKind::kScreen);
-  surface.SetClipRect(event->rect());
+  surface.SetClipRect(exposed);
   paintingSurface_ = &surface;
   logView_.OnDraw(surface, *this);
   paintingSurface_ = nullptr;
+  PaintHeadingStrip(surface);
+}
+
+// Over the log, in the pass's own mapping: the top edge of the window.
+void CAerodexView::PaintHeadingStrip(CSurface& surface) const {
+  if (!HeadingStripShown()) return;
+  const CAerodexDoc& doc = Document();
+  DrawHeadingStrip(doc, surface, ScrollPosition().y() / SizeFactor(doc));
 }
 
 // White paper for the laid-out pages, a faint rule where one page ends and
 // the next begins (only those the window shows), and a grey desk around them.
-void CAerodexView::PaintPaper(QPainter& painter, const QRect& exposed) const {
+void CAerodexView::PaintPaper(QPainter& painter, const QRectF& exposed) const {
   const CAerodexDoc& doc = Document();
   const int factor = SizeFactor(doc);
-  const int left = -horizontalScrollBar()->value();
-  const int top = -verticalScrollBar()->value();
+  const double scale = Scale();
+  const int left = static_cast<int>(std::lround(-horizontalScrollBar()->value() / scale));
+  const int top = static_cast<int>(std::lround(-verticalScrollBar()->value() / scale));
   const int pageWidth = UnitsToPixels(static_cast<long long>(doc.pageWidth) * factor, DpiX());
   const double pageHeight = static_cast<double>(doc.pageHeight) * factor * DpiY() / 1000.0;
   const int pages = std::max(1, doc.pageHeight > 0 ? doc.logHeight / doc.pageHeight : 1);
-  painter.fillRect(viewport()->rect(), DeskColour(palette()));
+  painter.fillRect(QRectF(0, 0, viewport()->width() / scale, viewport()->height() / scale),
+                   DeskColour(palette()));
   painter.fillRect(QRectF(left, top, pageWidth, pageHeight * pages), Qt::white);
   painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DashLine));
   if (pageHeight <= 0) return;
@@ -189,8 +239,7 @@ bool CAerodexView::HandleSelectionKey(const QKeyEvent* event) {
   if ((key == Qt::Key_Down || key == Qt::Key_Up) && modifiers == Qt::ControlModifier) {
     if (logView_.StepSelection(key == Qt::Key_Down ? 1 : -1)) {
       const QPoint top = ScrollPosition();
-      const int height = static_cast<int>(static_cast<long long>(viewport()->height()) * 1000 /
-                                          std::max(1, DpiY()));
+      const int height = static_cast<int>(viewport()->height() * 1000.0 / ScaledDpiY());
       logView_.ShowSelection(*this, top.y(), top.y() - height);
     }
     return true;
@@ -203,8 +252,10 @@ bool CAerodexView::HandleSelectionKey(const QKeyEvent* event) {
 }
 
 void CAerodexView::resizeEvent(QResizeEvent* event) {
+  const QPoint kept = ScrollPosition();  // at the scale before the resize
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollBars();
+  if (fitWidth_) ScrollToPosition(kept.x(), kept.y());
 }
 
 void CAerodexView::scrollContentsBy(int, int) {

@@ -7,6 +7,12 @@
 // into pixels with the widget's logical dots per inch. A click selects the
 // flight under the pointer, a double click on the selected flight edits it;
 // Ctrl+Down and Ctrl+Up step the selection and Enter edits it.
+//
+// Fit to width scales the painter so that the page fills the window's
+// width; the scroll bars count scaled pixels and the mouse is mapped back
+// through the same scale, so the layout and the hit test do not change.
+// Once the page heading has scrolled away, a strip over the top of the
+// window names the columns; it is painted over the log, not laid out.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -37,6 +43,14 @@ class CAerodexView : public QAbstractScrollArea, public CLogViewHost {
   // What a double click on the selected flight runs (the Edit Entry command).
   void SetEditEntryHandler(std::function<void()> handler) { editEntry_ = std::move(handler); }
 
+  // Fit to width: the page at normal size, scaled to the viewport's width.
+  void SetFitWidth(bool fit);
+  bool FitWidth() const { return fitWidth_; }
+  // Viewport pixels per unscaled pixel: 1 unless fitting the width.
+  double Scale() const;
+  // Whether the column-name strip shows at the current scroll.
+  bool HeadingStripShown() const;
+
   // View point (view units) under a point of the viewport, and the view
   // point at the viewport's top-left corner.
   QPoint ToViewPoint(QPoint viewportPoint) const;
@@ -61,14 +75,21 @@ class CAerodexView : public QAbstractScrollArea, public CLogViewHost {
  private:
   int DpiX() const;
   int DpiY() const;
+  // Viewport pixels per inch, the fit to width's scale included.
+  double ScaledDpiX() const { return DpiX() * Scale(); }
+  double ScaledDpiY() const { return DpiY() * Scale(); }
   void UpdateScrollBars();
+  double FittedScale() const;
   bool HandleSelectionKey(const QKeyEvent* event);
-  void PaintPaper(QPainter& painter, const QRect& exposed) const;
+  void PaintPaper(QPainter& painter, const QRectF& exposed) const;
+  void PaintHeadingStrip(CSurface& surface) const;
 
   CLogView logView_;
   QSize scrollSizes_{0, 0};  // view units
   CQtSurface* paintingSurface_ = nullptr;
   std::function<void()> editEntry_;
+  bool fitWidth_ = false;
+  double scale_ = 1.0;
 };
 
 }  // namespace aerodex

@@ -105,6 +105,16 @@ void CAppSettings::SetPreviewPages(int pages) {
                       pages == 2 ? 2 : 1);
 }
 
+bool CAppSettings::FitPageWidth() const {
+  const QString key = QStringLiteral("%1/FitPageWidth").arg(QLatin1String(kSettingsSection));
+  return settings_->value(key, 0).toInt() == 1;
+}
+
+void CAppSettings::SetFitPageWidth(bool fit) {
+  const QString key = QStringLiteral("%1/FitPageWidth").arg(QLatin1String(kSettingsSection));
+  settings_->setValue(key, fit ? 1 : 0);
+}
+
 // Base64, so that the plain INI file holds it as one line of text.
 QByteArray CAppSettings::WindowGeometry() const {
   const QString key = QStringLiteral("%1/WindowGeometry").arg(QLatin1String(kSettingsSection));

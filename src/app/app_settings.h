@@ -3,7 +3,8 @@
 // user's configuration folder (aerodex.ini): the recent-file list in section
 // "Recent File List" (keys File1 to File4, newest first) and the print
 // preview's page count in "Settings" / "PreviewPages" and the main window's
-// last geometry in "Settings" / "WindowGeometry" (base64). Section names are
+// last geometry in "Settings" / "WindowGeometry" (base64), and whether the
+// page is fitted to the window's width in "Settings" / "FitPageWidth". Section names are
 // written as they are, spaces included, as other INI readers expect them.
 #pragma once
 
@@ -30,6 +31,9 @@ class CAppSettings {
   // The main window's last geometry (QWidget::saveGeometry), empty when never kept.
   QByteArray WindowGeometry() const;
   void SetWindowGeometry(const QByteArray& geometry);
+  // Whether the log's page fills the window's width (false when never set).
+  bool FitPageWidth() const;
+  void SetFitPageWidth(bool fit);
 
   QString FileName() const;
   // Writes pending changes to disk now.

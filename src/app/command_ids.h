@@ -56,6 +56,7 @@ enum CommandId : int {
   ID_VIEW_DOUBLE_SIZE = 32800,  // prompt string only
   ID_VIEW_NORMAL_SIZE = 32801,
   ID_VIEW_EXPANDED_SIZE = 32802,
+  ID_VIEW_FIT_WIDTH = 32838,
   ID_VIEW_NIGHT_SUMMARY = 32803,  // prompt string only
   ID_VIEW_NIGHT_SUBTOTALS = 32804,
 

@@ -106,6 +106,8 @@ constexpr std::array kCommands = {
     nullptr, "Shows the log pages at their normal size."},
   CommandInfo{ID_VIEW_EXPANDED_SIZE, "View Expanded Size", "Double the size of text and graphics\nZoom in",
     nullptr, "Shows the log pages at double size, for easier reading."},
+  CommandInfo{ID_VIEW_FIT_WIDTH, "Fit Page &Width", "Scale the page to the width of the window\nFit page width",
+    nullptr, "Scales the log pages so that a page fills the window's width; printing is not changed."},
   CommandInfo{ID_VIEW_NIGHT_SUBTOTALS, "Break out Night Subtotals", nullptr, nullptr,
     "Adds a night subtotal row (night landings and night cross-country) under every totals row."},
   CommandInfo{ID_HELP_FINDER, "&Help Topics", "List Help topics\nHelp Topics", nullptr,
@@ -157,7 +159,8 @@ constexpr std::array kViewMenu = {
   int{ID_VIEW_TOOLBAR}, int{ID_VIEW_STATUS_BAR}, kSeparator,
   int{ID_VIEW_ALL_ENTRIES}, int{ID_VIEW_GROUP_BY_NNUMBER}, int{ID_VIEW_GROUP_BY_MAKE},
   int{ID_VIEW_ANNUAL_SUMMARY}, kSeparator,
-  int{ID_VIEW_NORMAL_SIZE}, int{ID_VIEW_EXPANDED_SIZE}, kSeparator, int{ID_VIEW_NIGHT_SUBTOTALS}};
+  int{ID_VIEW_NORMAL_SIZE}, int{ID_VIEW_EXPANDED_SIZE}, int{ID_VIEW_FIT_WIDTH}, kSeparator,
+  int{ID_VIEW_NIGHT_SUBTOTALS}};
 constexpr std::array kHelpMenu = {int{ID_HELP_FINDER}, kSeparator, int{ID_APP_ABOUT},
   int{ID_APP_ABOUT_QT}};
 

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "app/bundled_resources.h"
+#include "app/screen_fit.h"
 
 namespace aerodex {
 
@@ -74,7 +75,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(browser_, 1);
-  resize(720, 640);
+  resize(FitToScreen(*this, QSize(720, 640)));
 }
 
 void CHelpWindow::ApplyPaletteColours() {

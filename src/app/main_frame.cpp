@@ -46,6 +46,7 @@ CMainFrame::CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
   BuildStatusBar();
   RegisterCommands();
   ConnectDocument();
+  view_->SetFitWidth(settings_.FitPageWidth());
   UpdateRecentFileMenu();
   UpdateCaption();
   PlaceWindow();

@@ -89,6 +89,8 @@ class CMainFrame : public QMainWindow, private CDocumentListener {
   void OnPilotTime();
   void OnFlightsPanel();
   void OnCharts();
+  // Fit Page Width on or off, kept in the settings; on starts from normal size.
+  void SetFitPageWidth(bool fit);
   void PlaceWindow();
   void SaveWindowPlacement();
 

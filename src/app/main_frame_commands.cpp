@@ -10,6 +10,7 @@
 
 #include "app/aerodex_view.h"
 #include "app/app_port.h"
+#include "app/app_settings.h"
 #include "app/charts_window.h"
 #include "app/command_ids.h"
 #include "app/dialogs/pilot_time_dialog.h"
@@ -144,10 +145,29 @@ void CMainFrame::RegisterViewCommands() {
   r.SetHandler(ID_VIEW_NIGHT_SUBTOTALS, {[&view] { view.OnViewNightSubtotals(); },
                                          {},
                                          [&view] { return view.showNightSubtotals == 1; }});
+  // The two sizes leave Fit Page Width.
   r.SetHandler(ID_VIEW_NORMAL_SIZE,
-               {[this] { OnViewNormalSize(doc_); }, {}, [this] { return doc_.zoomFactor == 2; }});
-  r.SetHandler(ID_VIEW_EXPANDED_SIZE,
-               {[this] { OnViewExpandedSize(doc_); }, {}, [this] { return doc_.zoomFactor != 2; }});
+               {[this] {
+                  SetFitPageWidth(false);
+                  OnViewNormalSize(doc_);
+                },
+                {},
+                [this] { return doc_.zoomFactor == 2 && !view_->FitWidth(); }});
+  r.SetHandler(ID_VIEW_EXPANDED_SIZE, {[this] {
+                                         SetFitPageWidth(false);
+                                         OnViewExpandedSize(doc_);
+                                       },
+                                       {},
+                                       [this] { return doc_.zoomFactor != 2; }});
+  r.SetHandler(ID_VIEW_FIT_WIDTH,
+               {[this] { SetFitPageWidth(true); }, {}, [this] { return view_->FitWidth(); }});
+}
+
+void CMainFrame::SetFitPageWidth(bool fit) {
+  if (fit) OnViewNormalSize(doc_);
+  view_->SetFitWidth(fit);
+  settings_.SetFitPageWidth(fit);
+  router_->Update();
 }
 
 void CMainFrame::RegisterHelpCommands() {

@@ -16,6 +16,7 @@
 #include "app/command_table.h"
 #include "app/frame_dialogs.h"
 #include "app/print_progress.h"
+#include "app/screen_fit.h"
 #include "app/surface/log_printing.h"
 
 namespace aerodex {
@@ -166,7 +167,7 @@ void CPrintController::RememberPreviewPages(QPrintPreviewDialog& dialog) {
 void CPrintController::OnFilePrintPreview() {
   std::unique_ptr<QPrintPreviewDialog> dialog(CreatePreviewDialog());
   const QSize screen = parent_ ? parent_->size() : QSize(1000, 700);
-  dialog->resize(screen.expandedTo(QSize(900, 650)));
+  dialog->resize(FitToScreen(*dialog, screen.expandedTo(QSize(900, 650))));
   dialog->exec();
   RememberPreviewPages(*dialog);
 }

@@ -168,7 +168,7 @@ class DialogScreenshotsTest : public QObject {
     CAerodexDoc doc;
     QVERIFY(OpenSample(doc));
     CPilotTimeDialog dialog(doc, {});
-    // The offscreen screen is smaller than the form: the dialog fits it and
+    // The 1280 x 800 screen is narrower than the form: the dialog fits it and
     // keeps its buttons in sight; the report scrolls inside.
     const QRect screen = dialog.screen()->availableGeometry();
     QVERIFY(dialog.width() <= screen.width() && dialog.height() <= screen.height());

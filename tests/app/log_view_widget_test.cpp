@@ -3,7 +3,7 @@
 // inch, clicks and double clicks on given rows at normal and expanded size,
 // the scroll extent, the scroll to the selection after a size or mode
 // change, and printing: the preview's page count, a printed PDF and the
-// progress of a long print run.
+// progress of a long print run; the column-name strip and Fit Page Width.
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -18,6 +18,7 @@
 #include "app/main_frame.h"
 #include "app/print_controller.h"
 #include "app_test_support.h"
+#include "display/heading_strip.h"
 
 using namespace aerodex;
 
@@ -38,6 +39,8 @@ class LogViewWidgetTest : public QObject {
   void printPreviewShowsEveryPage();
   void printingToPdfGivesOneSheetPerPage();
   void longPrintShowsItsProgressAndCanBeCancelled();
+  void headingStripFollowsTheScrollAndLeavesRowsAlone();
+  void fitWidthScalesThePageNotTheLayout();
 
  private:
   // What the window system delivers for a double click: press, release,
@@ -78,8 +81,8 @@ void LogViewWidgetTest::Paint() {
 int LogViewWidgetTest::PixelRowOf(const CAerodexEntry& entry) {
   const int factor = app_->Document().zoomFactor / 2;
   const double middle = (entry.rowTop + entry.rowBottom) / 2.0 * factor;  // view units
-  return static_cast<int>(-middle * View().viewport()->logicalDpiY() / 1000.0) -
-         View().verticalScrollBar()->value();
+  const double dpi = View().viewport()->logicalDpiY() * View().Scale();
+  return static_cast<int>(-middle * dpi / 1000.0) - View().verticalScrollBar()->value();
 }
 
 void LogViewWidgetTest::scrollExtentFollowsTheLog() {
@@ -249,6 +252,67 @@ void LogViewWidgetTest::longPrintShowsItsProgressAndCanBeCancelled() {
   const int printed = PdfPageCount(ReadBytes(path));
   QVERIFY(printed > 0 && printed < pages);
   QVERIFY(app_->MainFrame()->findChild<QProgressDialog*>() == nullptr);
+}
+
+void LogViewWidgetTest::headingStripFollowsTheScrollAndLeavesRowsAlone() {
+  CAerodexDoc& doc = app_->Document();
+  const int dpi = View().viewport()->logicalDpiY();
+  const auto scrollTo = [&](int viewY) {
+    View().verticalScrollBar()->setValue(static_cast<int>(std::ceil(viewY * dpi / 1000.0)));
+    Paint();
+  };
+  scrollTo(0);
+  QVERIFY(!View().HeadingStripShown());
+  scrollTo(3000);  // rows of page 1, its heading above the window
+  QVERIFY(View().HeadingStripShown());
+  // A row under the strip is hit where it was: the strip lays nothing out.
+  CAerodexEntry* under = nullptr;
+  const int strip = kHeadingStripHeight * dpi / 1000;
+  for (const auto& entry : doc.Entries()) {
+    const int y = PixelRowOf(*entry);
+    if (y > 0 && y < strip) under = entry.get();
+  }
+  QVERIFY(under);
+  QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, QPoint(300, PixelRowOf(*under)));
+  QCOMPARE(doc.selectedEntry, under);
+  scrollTo(doc.pageHeight);  // page 2's heading at the top
+  QVERIFY(!View().HeadingStripShown());
+  scrollTo(doc.pageHeight + 1500);
+  QVERIFY(View().HeadingStripShown());
+}
+
+void LogViewWidgetTest::fitWidthScalesThePageNotTheLayout() {
+  CAerodexDoc& doc = app_->Document();
+  CCommandRouter& router = app_->MainFrame()->Router();
+  const int pages = View().LogView().PrintPageCount();
+  QVERIFY(router.Execute(ID_VIEW_EXPANDED_SIZE));
+  QVERIFY(router.Execute(ID_VIEW_FIT_WIDTH));
+  Paint();
+  QVERIFY(View().FitWidth());
+  QVERIFY(app_->Settings().FitPageWidth());
+  QCOMPARE(doc.zoomFactor, 2);
+  const double page = doc.pageWidth * View().viewport()->logicalDpiX() / 1000.0;
+  QVERIFY(std::abs(View().Scale() * page - View().viewport()->width()) < 1.0);
+  QCOMPARE(View().horizontalScrollBar()->maximum(), 0);
+  // Wider window, larger page; the rows and the pages stay as laid out.
+  const double before = View().Scale();
+  app_->MainFrame()->resize(1500, 800);
+  Paint();
+  QVERIFY(View().Scale() > before * 1.3);
+  QCOMPARE(View().LogView().PrintPageCount(), pages);
+  // The mouse is mapped back through the scale.
+  doc.selectedEntry = &doc.Entry(5);
+  doc.scrollToSelection = 1;
+  Paint();
+  for (std::size_t index : {6u, 4u}) {
+    CAerodexEntry& entry = doc.Entry(index);
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, QPoint(300, PixelRowOf(entry)));
+    QCOMPARE(doc.selectedEntry, &entry);
+  }
+  QVERIFY(router.Execute(ID_VIEW_NORMAL_SIZE));
+  QVERIFY(!View().FitWidth());
+  QVERIFY(!app_->Settings().FitPageWidth());
+  QCOMPARE(View().Scale(), 1.0);
 }
 
 QTEST_MAIN(LogViewWidgetTest)

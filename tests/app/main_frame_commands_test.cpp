@@ -118,9 +118,10 @@ void MainFrameCommandsTest::menuTreeHasTheTextsIdsAndSeparators() {
 
   QStringList view;
   for (const MenuLine& line : Lines(top[4]->menu())) view.append(line.text);
-  QCOMPARE(view, (QStringList{"&Toolbar", "&Status Bar", "", "&All Entries", "Group By &N Number",
-                              "Group By Aircraft &Make", "Annual Summary", "", "View Normal Size",
-                              "View Expanded Size", "", "Break out Night Subtotals"}));
+  QCOMPARE(view,
+           (QStringList{"&Toolbar", "&Status Bar", "", "&All Entries", "Group By &N Number",
+                        "Group By Aircraft &Make", "Annual Summary", "", "View Normal Size",
+                        "View Expanded Size", "Fit Page &Width", "", "Break out Night Subtotals"}));
   QStringList help;
   for (const MenuLine& line : Lines(top[5]->menu())) help.append(line.text);
   QCOMPARE(help, (QStringList{"&Help Topics", "", "&About aerodex...", "About &Qt"}));

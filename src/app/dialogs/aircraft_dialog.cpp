@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QVBoxLayout>
 #include <array>
 
 #include "app/dialogs/form_layout.h"
@@ -43,11 +42,7 @@ CAircraftDialog::CAircraftDialog(const CAircraftDlg& form, QWidget* parent)
   grid->addLayout(IdentityBlock(), 1, 0, Qt::AlignTop);
   grid->addWidget(MaintenanceGroup(), 1, 1, Qt::AlignTop);
 
-  auto* whole = new QVBoxLayout(this);
-  whole->addLayout(grid);
-  whole->addSpacing(6);
-  whole->addLayout(ButtonsRightCancelFirst());
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  LayOutForm(grid, ButtonsRightCancelFirst(), 6);
   ShowFormData();
 }
 

@@ -11,15 +11,29 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/dialogs/report_dialogs.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 
 namespace aerodex {
 namespace {
 
 constexpr int kWorkingLines = 24;
+constexpr int kLeastWorkingLines = 6;
 constexpr int kWorkingWidth = 640;
+
+// The working is as wide as the lines above it; on a narrow screen it
+// gives way down to half that and wraps.
+class CWorkingPanel final : public QTextEdit {
+ public:
+  explicit CWorkingPanel(QWidget* parent) : QTextEdit(parent) {}
+  QSize sizeHint() const override { return {kWorkingWidth, QTextEdit::sizeHint().height()}; }
+  QSize minimumSizeHint() const override {
+    return {kWorkingWidth / 2, QTextEdit::minimumSizeHint().height()};
+  }
+};
 
 QDate ToQDate(const LocalDate& day) { return QDate(day.year, day.month, day.day); }
 
@@ -98,20 +112,29 @@ void CCurrencyDialog::AddAsOfRow() {
 }
 
 void CCurrencyDialog::AddDetails() {
-  working_ = new QTextEdit(this);
+  working_ = new CWorkingPanel(this);
   working_->setObjectName(QStringLiteral("working"));
   working_->setReadOnly(true);
   ShowWorking(*working_, report_.working);
-  working_->setFixedHeight(working_->fontMetrics().lineSpacing() * kWorkingLines);
-  working_->setMinimumWidth(kWorkingWidth);
   working_->setVisible(false);
   Body()->addWidget(working_);
   details_ = new QPushButton(QStringLiteral("Details"), this);
   details_->setObjectName(QStringLiteral("details"));
   details_->setCheckable(true);
   details_->setAutoDefault(false);
-  connect(details_, &QPushButton::toggled, working_, &QWidget::setVisible);
+  connect(details_, &QPushButton::toggled, this, [this](bool shown) {
+    if (shown) FitWorking();
+    working_->setVisible(shown);
+  });
   AddButton(details_);
+}
+
+// 24 lines, or what the screen leaves below the lines (at least six): the
+// form stays inside the screen and the working scrolls.
+void CCurrencyDialog::FitWorking() {
+  const int line = working_->fontMetrics().lineSpacing();
+  const int spare = ScreenRoom(*this).height() - sizeHint().height() - Body()->spacing();
+  working_->setFixedHeight(std::clamp(spare, kLeastWorkingLines * line, kWorkingLines * line));
 }
 
 void CCurrencyDialog::Recompute() {

@@ -42,11 +42,7 @@ CEntryDialog::CEntryDialog(const CEntryDlg& form, QWidget* parent)
   grid->addWidget(ApproachGroup(), 3, 1, 1, 3);
   grid->addWidget(RemarksGroup(), 4, 0, 1, 4);
 
-  auto* whole = new QVBoxLayout(this);
-  whole->addLayout(grid);
-  whole->addSpacing(4);
-  whole->addLayout(ButtonsLeftOkFirst());
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  LayOutForm(grid, ButtonsLeftOkFirst(), 4);
   ShowFormData();
 }
 

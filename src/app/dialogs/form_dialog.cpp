@@ -4,9 +4,11 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "app/dialogs/field_widgets.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 
 namespace aerodex {
 
@@ -28,7 +30,13 @@ CFormDialog::CFormDialog(const char* title, QWidget* parent)
 
 void CFormDialog::RefuseField(QWidget* control, const std::string& message) {
   warning_(this, FromCp1252(message));
-  if (control) FocusAndSelectAll(control);
+  if (!control) return;
+  if (scroll_) scroll_->ensureWidgetVisible(control);
+  FocusAndSelectAll(control);
+}
+
+void CFormDialog::LayOutForm(QLayout* controls, QLayout* buttons, int gap) {
+  scroll_ = LayOutFitted(*this, controls, buttons, gap);
 }
 
 QBoxLayout* CFormDialog::ButtonsLeftOkFirst() {

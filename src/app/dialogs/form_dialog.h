@@ -19,7 +19,9 @@
 #include "app/dialogs/field_controls.h"
 
 class QBoxLayout;
+class QLayout;
 class QPushButton;
+class QScrollArea;
 
 namespace aerodex {
 
@@ -46,12 +48,17 @@ class CFormDialog : public QDialog {
   // OK and Cancel at the bottom right, Cancel to the left of OK.
   QBoxLayout* ButtonsRightCancelFirst();
 
+  // The form's controls above, gap, the buttons below, in a dialog of fixed
+  // size; where the screen is too small for the controls they scroll.
+  void LayOutForm(QLayout* controls, QLayout* buttons, int gap);
+
   // Tab goes through the controls in the given order, then the two buttons
   // as they stand; the first control has the focus when the dialog opens.
   void SetTabOrder(const std::vector<QWidget*>& controls);
 
  private:
   Warning warning_;
+  QScrollArea* scroll_ = nullptr;
   QPushButton* okButton_;
   QPushButton* cancelButton_;
   std::vector<QWidget*> buttonsInOrder_;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/screen_fit.h"
+
 namespace aerodex {
 namespace {
 constexpr int kColumns = 96;
@@ -27,9 +29,6 @@ CImportReportDialog::CImportReportDialog(const QString& report, QWidget* parent)
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);  // lines quote the file as it is
   text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   text_->setPlainText(report);
-  const QFontMetrics metrics(text_->font());
-  text_->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('M')) * kColumns,
-                        metrics.lineSpacing() * kRows);
   copyButton_->setObjectName(QStringLiteral("copy"));
   copyButton_->setAutoDefault(false);
   connect(copyButton_, &QPushButton::clicked, this,
@@ -45,6 +44,10 @@ CImportReportDialog::CImportReportDialog(const QString& report, QWidget* parent)
   auto* whole = new QVBoxLayout(this);
   whole->addWidget(text_);
   whole->addLayout(buttons);
+  const QFontMetrics metrics(text_->font());
+  BoundToScreen(
+      *this, *text_,
+      QSize(metrics.horizontalAdvance(QLatin1Char('M')) * kColumns, metrics.lineSpacing() * kRows));
   okButton_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 
 namespace aerodex {
 namespace {
@@ -54,7 +55,6 @@ CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report, CLogCheckActions ac
   summary_->setWordWrap(true);
   findings_->setObjectName(QStringLiteral("findings"));
   findings_->setUniformItemSizes(true);  // a hostile log may give many thousands
-  findings_->setMinimumSize(kListWidth, findings_->fontMetrics().lineSpacing() * kListRows);
   connect(findings_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     const auto index = static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong());
     if (actions_.showFlight) actions_.showFlight(index);
@@ -71,6 +71,8 @@ CLogCheckDialog::CLogCheckDialog(const CLogCheckDlg& report, CLogCheckActions ac
   whole->addWidget(findings_);
   whole->addLayout(buttons);
   Fill(report);
+  BoundToScreen(*this, *findings_,
+                QSize(kListWidth, findings_->fontMetrics().lineSpacing() * kListRows));
   if (findings_->count() > 0) {
     findings_->setFocus(Qt::OtherFocusReason);
   } else {

@@ -32,13 +32,11 @@ CNNumberDialog::CNNumberDialog(const CNNumberDlg& form, QWidget* parent)
   row->addWidget(box);
   row->addStretch();
 
-  auto* whole = new QVBoxLayout(this);
-  whole->addWidget(text);
-  whole->addSpacing(8);
-  whole->addLayout(row);
-  whole->addSpacing(8);
-  whole->addLayout(ButtonsRightCancelFirst());
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  auto* controls = new QVBoxLayout;
+  controls->addWidget(text);
+  controls->addSpacing(8);
+  controls->addLayout(row);
+  LayOutForm(controls, ButtonsRightCancelFirst(), 8);
   ShowFormData();
 }
 
@@ -59,11 +57,9 @@ CSelectAircraftDialog::CSelectAircraftDialog(const CSelectAircraftDlg& form, QWi
   connect(list_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { form_.Choose(list_->row(item)); });
 
-  auto* whole = new QVBoxLayout(this);
-  whole->addWidget(list_);
-  whole->addSpacing(6);
-  whole->addLayout(ButtonsRightCancelFirst());
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  auto* controls = new QVBoxLayout;
+  controls->addWidget(list_);
+  LayOutForm(controls, ButtonsRightCancelFirst(), 6);
   SetTabOrder({list_});
 }
 

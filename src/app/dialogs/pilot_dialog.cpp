@@ -74,12 +74,11 @@ CPilotInfoDialog::CPilotInfoDialog(const CPilotInfoDlg& form, QWidget* parent)
   columns->addLayout(left);
   columns->addLayout(middle);
   columns->addLayout(right);
-  auto* whole = new QVBoxLayout(this);
-  whole->setSpacing(10);
-  whole->addWidget(identification);
-  whole->addLayout(columns);
-  whole->addLayout(ButtonsRightCancelFirst());
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  auto* controls = new QVBoxLayout;
+  controls->setSpacing(10);
+  controls->addWidget(identification);
+  controls->addLayout(columns);
+  LayOutForm(controls, ButtonsRightCancelFirst(), 10);
   ShowFormData();
 }
 

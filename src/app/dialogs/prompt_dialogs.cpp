@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
+
+#include "app/screen_fit.h"
 
 namespace aerodex {
 namespace {
@@ -46,11 +47,7 @@ void LayOut(QDialog& dialog, QLabel* icon, QLabel* message, QHBoxLayout* buttons
   top->addWidget(icon);
   top->addSpacing(8);
   top->addWidget(message, 1);
-  auto* whole = new QVBoxLayout(&dialog);
-  whole->addLayout(top);
-  whole->addSpacing(6);
-  whole->addLayout(buttons);
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  LayOutFitted(dialog, top, buttons, 6);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 
 namespace aerodex {
 namespace {
@@ -83,11 +84,7 @@ void CReportDialog::AddButton(QPushButton* button) { buttons_->addWidget(button)
 
 void CReportDialog::Finish() {
   buttons_->addWidget(okButton_);
-  auto* whole = new QVBoxLayout(this);
-  whole->addLayout(body_);
-  whole->addSpacing(4);
-  whole->addLayout(buttons_);
-  whole->setSizeConstraint(QLayout::SetFixedSize);
+  LayOutFitted(*this, body_, buttons_, 4);
   okButton_->setFocus(Qt::OtherFocusReason);
 }
 

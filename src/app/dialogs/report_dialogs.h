@@ -83,6 +83,7 @@ class CCurrencyDialog : public CReportDialog {
  private:
   void AddAsOfRow();
   void AddDetails();
+  void FitWorking();
   void Recompute();
 
   CCurrencyDlg report_;
