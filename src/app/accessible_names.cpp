@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 #include "app/command_ids.h"
@@ -128,6 +129,11 @@ void NameToolBarButtons(QToolBar& toolBar) {
     } else {
       button->setAccessibleName(ToolTipText(id));
     }
+  }
+  // The tool bar's own button that shows the buttons a narrow window hides.
+  for (QToolButton* button : toolBar.findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+    if (!button->defaultAction() && button->accessibleName().isEmpty())
+      button->setAccessibleName(QStringLiteral("More Buttons"));
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QFocusEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/aerodex_view.h"
@@ -241,18 +242,20 @@ bool CLogTableAccessible::selectRow(int row) {
 }
 
 CLogViewAccessNotifier::CLogViewAccessNotifier(CAerodexView& view)
-    : QObject(&view), view_(view), selected_(view.Document().selectedEntry) {
-  view.Document().AddListener(this);
+    : QObject(&view), view_(view), doc_(view.Document()), selected_(doc_.selectedEntry) {
+  doc_.AddListener(this);
   view.installEventFilter(this);
   view.viewport()->installEventFilter(this);
   for (QScrollBar* bar : {view.horizontalScrollBar(), view.verticalScrollBar()})
     connect(bar, &QScrollBar::valueChanged, this, &CLogViewAccessNotifier::Tell);
 }
 
-CLogViewAccessNotifier::~CLogViewAccessNotifier() { view_.Document().RemoveListener(this); }
+CLogViewAccessNotifier::~CLogViewAccessNotifier() { doc_.RemoveListener(this); }
 
 bool CLogViewAccessNotifier::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &view_ && event->type() == QEvent::FocusIn) TellFocus();
+  // After Qt has told of the view's focus, the focus moves on to the row.
+  if (watched == &view_ && event->type() == QEvent::FocusIn)
+    QTimer::singleShot(0, this, &CLogViewAccessNotifier::TellFocus);
   if (watched == view_.viewport() && event->type() == QEvent::Resize) Tell();
   return QObject::eventFilter(watched, event);
 }
@@ -263,7 +266,7 @@ void CLogViewAccessNotifier::Tell() {
     QAccessibleTableModelChangeEvent reset(table_, QAccessibleTableModelChangeEvent::ModelReset);
     Send(reset, table_);
   }
-  const CAerodexEntry* selected = view_.Document().selectedEntry;
+  const CAerodexEntry* selected = doc_.selectedEntry;
   if (selected == selected_) return;
   selected_ = selected;
   QAccessibleInterface* row = table_->SelectedRow();

@@ -145,6 +145,8 @@ class CLogViewAccessNotifier final : public QObject, public CDocumentListener {
   void Send(QAccessibleEvent& event, QAccessibleInterface* target);
 
   CAerodexView& view_;
+  // Kept apart: the view is half gone by the time its children go.
+  CAerodexDoc& doc_;
   CLogTableAccessible* table_ = nullptr;
   const CAerodexEntry* selected_ = nullptr;
 };
