@@ -242,10 +242,14 @@ bool CLogTableAccessible::selectRow(int row) {
 }
 
 CLogViewAccessNotifier::CLogViewAccessNotifier(CAerodexView& view)
-    : QObject(&view), view_(view), doc_(view.Document()), selected_(doc_.selectedEntry) {
+    : QObject(&view),
+      view_(view),
+      doc_(view.Document()),
+      viewport_(view.viewport()),
+      selected_(doc_.selectedEntry) {
   doc_.AddListener(this);
   view.installEventFilter(this);
-  view.viewport()->installEventFilter(this);
+  viewport_->installEventFilter(this);
   for (QScrollBar* bar : {view.horizontalScrollBar(), view.verticalScrollBar()})
     connect(bar, &QScrollBar::valueChanged, this, &CLogViewAccessNotifier::Tell);
 }
@@ -256,7 +260,7 @@ bool CLogViewAccessNotifier::eventFilter(QObject* watched, QEvent* event) {
   // After Qt has told of the view's focus, the focus moves on to the row.
   if (watched == &view_ && event->type() == QEvent::FocusIn)
     QTimer::singleShot(0, this, &CLogViewAccessNotifier::TellFocus);
-  if (watched == view_.viewport() && event->type() == QEvent::Resize) Tell();
+  if (watched == viewport_ && event->type() == QEvent::Resize) Tell();
   return QObject::eventFilter(watched, event);
 }
 

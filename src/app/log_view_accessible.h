@@ -147,6 +147,7 @@ class CLogViewAccessNotifier final : public QObject, public CDocumentListener {
   CAerodexView& view_;
   // Kept apart: the view is half gone by the time its children go.
   CAerodexDoc& doc_;
+  QWidget* viewport_;
   CLogTableAccessible* table_ = nullptr;
   const CAerodexEntry* selected_ = nullptr;
 };
