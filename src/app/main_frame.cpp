@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/accessible_names.h"
 #include "app/aerodex_view.h"
 #include "app/app_port.h"
 #include "app/app_settings.h"
@@ -14,6 +15,7 @@
 #include "app/command_table.h"
 #include "app/document_manager.h"
 #include "app/frame_dialogs.h"
+#include "app/log_view_accessible.h"
 #include "app/menu_status_tips.h"
 #include "app/print_controller.h"
 #include "app/status_indicators.h"
@@ -34,6 +36,8 @@ CMainFrame::CMainFrame(CAerodexDoc& doc, CAppPort& port, CAppSettings& settings,
   setAcceptDrops(true);
   view_ = new CAerodexView(doc_, this);
   setCentralWidget(view_);
+  MakeLogViewAccessible(*view_);
+  InstallMenuItemNames();
   router_ = new CCommandRouter(this);
   documents_ = new CDocumentManager(doc_, *dialogs_, recentFiles_, this);
   printing_ = new CPrintController(*view_, settings_, *dialogs_, this);
@@ -118,6 +122,7 @@ void CMainFrame::BuildToolBar() {
     action->setIconVisibleInMenu(false);
     toolBar_->addAction(action);
   }
+  NameToolBarButtons(*toolBar_);
   addToolBar(Qt::TopToolBarArea, toolBar_);
   setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
 }

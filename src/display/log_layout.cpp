@@ -218,4 +218,24 @@ std::vector<std::uint32_t> CLogLayout::EntryOrder() const {
   return order;
 }
 
+std::vector<CLogLayout::PlacedRow> CLogLayout::RowsMeeting(const CAerodexDoc& doc, CBand band,
+                                                           const CAerodexEntry* also) const {
+  std::vector<PlacedRow> rows;
+  for (const Item& item : items_) {
+    if (item.kind == Kind::kHeading) continue;
+    const bool isEntry = item.kind == Kind::kEntry;
+    const CAerodexEntry* entry = isEntry ? &doc.Entry(item.ref) : nullptr;
+    const bool meets = item.bottom <= band.top && item.top >= band.bottom;
+    if (!meets && (entry == nullptr || entry != also)) continue;
+    if (isEntry) {
+      rows.push_back({item.y, {item.bottom, item.top}, entry, nullptr, nullptr, nullptr});
+    } else {
+      const Totals& totals = totals_[item.ref];
+      rows.push_back(
+          {item.y, {item.bottom, item.top}, nullptr, &totals.row, &totals.label, totals.aircraft});
+    }
+  }
+  return rows;
+}
+
 }  // namespace aerodex

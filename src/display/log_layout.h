@@ -58,6 +58,21 @@ class CLogLayout {
   // The flights' indices in the entries, in the order the pass draws them.
   std::vector<std::uint32_t> EntryOrder() const;
 
+  // A flight or totals row as placed, for those who read the log rather
+  // than look at it.
+  struct PlacedRow {
+    int y;                        // its first text line
+    CBand rules;                  // lower and upper rule
+    const CAerodexEntry* entry;   // a flight: the document's entry; else null
+    const CAerodexEntry* totals;  // a totals row: its accumulator; else null
+    const std::string* label;     // a totals row's label
+    const CAirplane* aircraft;    // a totals row drawn as this aircraft; null: placeholder
+  };
+  // The rows whose rules meet band, and the flight `also` wherever it lies,
+  // in the order the pass draws them.
+  std::vector<PlacedRow> RowsMeeting(const CAerodexDoc& doc, CBand band,
+                                     const CAerodexEntry* also = nullptr) const;
+
  private:
   friend class CLayoutRecorder;
   enum class Kind : std::uint8_t { kHeading, kEntry, kTotals };

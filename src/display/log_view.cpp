@@ -196,4 +196,10 @@ int CLogView::PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CA
   return pageTop;
 }
 
+const CLogLayout& CLogView::CurrentLayout() {
+  const CLogLayout::Key key = CLogLayout::KeyFor(doc_, viewMode, showNightSubtotals);
+  if (!layout_.IsCurrent(key)) layout_.Build(doc_, key);
+  return layout_;
+}
+
 }  // namespace aerodex

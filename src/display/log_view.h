@@ -100,6 +100,8 @@ class CLogView {
   static int PrintPageOffset(const CAerodexDoc& doc, int page);
 
   CAerodexDoc& Document() const { return doc_; }
+  // The kept layout of the current contents and mode, made first if stale.
+  const CLogLayout& CurrentLayout();
 
  private:
   void SetModeAndRedraw(int mode);
