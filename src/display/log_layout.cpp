@@ -86,14 +86,10 @@ class CLayoutRecorder final : public CRowPlacer {
     // What follows is placed from the row's upper rule, not its lower one.
     y_ = kept.row.rowTop;
     if (!withNight) return;
-    // The night landings and night cross-country time on a row of their
-    // own, which gets no break-out of its own.
-    CAerodexEntry night;
-    night.ResetTotals(doc_.Clock());
-    night.nightLandings = totals.nightLandings;
-    night.nightCrossCountry = totals.nightCrossCountry;
-    y_ = Offset(y_, -100);
-    PlaceTotalsRow(night, "Night Subtotal", nullptr, false);
+    // The night row gets no break-out of its own.
+    y_ = Offset(y_, placement::kNightSubtotalRise);
+    PlaceTotalsRow(placement::NightSubtotalOf(totals, doc_.Clock()), placement::kNightSubtotalLabel,
+                   nullptr, false);
   }
 
   CLogLayout& layout_;

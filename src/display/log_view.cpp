@@ -181,17 +181,12 @@ int CLogView::PlaceTotalsRow(CSurface& surface, CLogViewHost& host, CAerodexEntr
   return pageTop;
 }
 
-// The night landings and night cross-country time of a totals row, on a row
-// of their own; the night hours already stand in the totals row.
 int CLogView::PlaceNightSubtotal(CSurface& surface, CLogViewHost& host, const CAerodexEntry& totals,
                                  int& y, int pageTop) {
   showNightSubtotals = 0;  // the night row gets no break-out of its own
-  CAerodexEntry night;
-  night.ResetTotals(doc_.Clock());
-  night.nightLandings = totals.nightLandings;
-  night.nightCrossCountry = totals.nightCrossCountry;
-  y = Offset(y, -100);
-  pageTop = PlaceTotalsRow(surface, host, night, y, pageTop, "Night Subtotal");
+  CAerodexEntry night = placement::NightSubtotalOf(totals, doc_.Clock());
+  y = Offset(y, placement::kNightSubtotalRise);
+  pageTop = PlaceTotalsRow(surface, host, night, y, pageTop, placement::kNightSubtotalLabel);
   showNightSubtotals = 1;
   return pageTop;
 }

@@ -27,4 +27,12 @@ CRowSpot TotalsSpot(int y, int pageTop, std::size_t lines, int pageHeight) {
   return spot;
 }
 
+CAerodexEntry NightSubtotalOf(const CAerodexEntry& totals, const Clock& clock) {
+  CAerodexEntry night;
+  night.ResetTotals(clock);
+  night.nightLandings = totals.nightLandings;
+  night.nightCrossCountry = totals.nightCrossCountry;
+  return night;
+}
+
 }  // namespace aerodex::placement

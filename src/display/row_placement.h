@@ -43,6 +43,13 @@ inline int TotalsTextBelowHeading(int pageTop) {
   return layout::Offset(HeadingBottom(pageTop), -150);
 }
 
+// A totals row's night break-out: the night landings and night cross-country
+// time on a row of their own (the night hours already stand in the totals
+// row), its text kNightSubtotalRise above the row it follows.
+inline constexpr char kNightSubtotalLabel[] = "Night Subtotal";
+inline constexpr int kNightSubtotalRise = -100;
+CAerodexEntry NightSubtotalOf(const CAerodexEntry& totals, const Clock& clock);
+
 }  // namespace placement
 
 // What a view mode does with its rows, in log order. After a flight the next
