@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <string>
 
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/log_lock.h"
+#include "files/recovery_store.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
-#include "model/log_lock.h"
-#include "model/recovery_store.h"
 #include "tools/sample_log.h"
 
 namespace {

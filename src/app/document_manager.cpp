@@ -12,9 +12,9 @@
 #include "app/document_questions.h"
 #include "app/frame_dialogs.h"
 #include "app/qt_text.h"
-#include "model/atomic_write.h"
+#include "files/atomic_write.h"
+#include "files/file_paths.h"
 #include "model/document_file.h"
-#include "model/file_paths.h"
 
 namespace aerodex {
 namespace {

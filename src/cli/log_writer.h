@@ -9,10 +9,10 @@
 
 #include <string>
 
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/file_stamp.h"
+#include "files/log_lock.h"
 #include "model/document.h"
-#include "model/file_stamp.h"
-#include "model/log_lock.h"
 
 namespace aerodex::cli {
 

@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "model/atomic_write.h"
-#include "model/backup_store.h"
+#include "files/atomic_write.h"
+#include "files/backup_store.h"
+#include "files/file_result.h"
+#include "files/file_stamp.h"
 #include "model/document.h"
-#include "model/file_result.h"
-#include "model/file_stamp.h"
 
 namespace aerodex {
 

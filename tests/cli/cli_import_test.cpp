@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "files/log_lock.h"
 #include "model/document_file.h"
-#include "model/log_lock.h"
 #include "support/cli_runner.h"
 #include "support/log_builders.h"
 

@@ -12,9 +12,9 @@
 #include <thread>
 #include <utility>
 
+#include "files/log_lock.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
-#include "model/log_lock.h"
 #include "support/child_process.h"
 #include "support/cli_runner.h"
 #include "support/log_builders.h"

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/recovery_store.h"
 #include "model/document_file.h"
-#include "model/recovery_store.h"
 #include "support/log_builders.h"
 #include "support/scratch_folder.h"
 

@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "model/file_result.h"
-#include "model/process_identity.h"
+#include "files/file_result.h"
+#include "files/process_identity.h"
 
 namespace aerodex {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/file_result.h"
+#include "files/file_result.h"
 
 namespace aerodex {
 

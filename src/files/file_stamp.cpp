@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/file_stamp.h"
+#include "files/file_stamp.h"
 
 #include <sys/stat.h>
 

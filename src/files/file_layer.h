@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <string>
 
-#include "model/file_result.h"
-#include "model/file_stamp.h"
+#include "files/file_result.h"
+#include "files/file_stamp.h"
 
 namespace aerodex {
 

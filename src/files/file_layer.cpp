@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/file_layer.h"
+#include "files/file_layer.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/atomic_write.h"
+#include "files/atomic_write.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <random>
 
-#include "model/file_paths.h"
-#include "model/process_identity.h"
+#include "files/file_paths.h"
+#include "files/process_identity.h"
 
 namespace aerodex {
 namespace {

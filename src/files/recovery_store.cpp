@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -9,10 +9,10 @@
 #include <atomic>
 #include <sstream>
 
-#include "model/atomic_write.h"
-#include "model/file_layer.h"
-#include "model/file_paths.h"
-#include "model/process_identity.h"
+#include "files/atomic_write.h"
+#include "files/file_layer.h"
+#include "files/file_paths.h"
+#include "files/process_identity.h"
 
 namespace aerodex {
 namespace {

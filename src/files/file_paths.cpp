@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/file_paths.h"
+#include "files/file_paths.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

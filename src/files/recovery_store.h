@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "model/file_result.h"
-#include "model/file_stamp.h"
+#include "files/file_result.h"
+#include "files/file_stamp.h"
 
 namespace aerodex {
 

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "model/file_result.h"
+#include "files/file_result.h"
 
 namespace aerodex {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/backup_store.h"
+#include "files/backup_store.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,11 +12,10 @@
 #include <set>
 #include <tuple>
 
-#include "model/atomic_write.h"
-#include "model/clock.h"
-#include "model/file_layer.h"
-#include "model/file_paths.h"
-#include "model/file_stamp.h"
+#include "files/atomic_write.h"
+#include "files/file_layer.h"
+#include "files/file_paths.h"
+#include "files/file_stamp.h"
 
 namespace aerodex {
 namespace {
@@ -128,7 +127,8 @@ int StoreVersion(const std::string& source, const std::string& folder, std::uint
 }
 
 std::tuple<int, int, int> LocalDay(std::time_t time) {
-  const std::tm local = ToLocalTime(time);
+  std::tm local{};
+  ::localtime_r(&time, &local);
   return {local.tm_year, local.tm_mon, local.tm_mday};
 }
 

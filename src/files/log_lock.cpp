@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/log_lock.h"
+#include "files/log_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,11 +9,10 @@
 #include <cerrno>
 #include <sstream>
 
-#include "model/atomic_write.h"
-#include "model/clock.h"
-#include "model/file_layer.h"
-#include "model/file_paths.h"
-#include "model/file_stamp.h"
+#include "files/atomic_write.h"
+#include "files/file_layer.h"
+#include "files/file_paths.h"
+#include "files/file_stamp.h"
 
 namespace aerodex {
 namespace {
@@ -87,7 +86,8 @@ std::string LockHolder::Describe() const {
   if (!process.host.empty()) out << " on " << process.host;
   if (process.pid > 0) out << ", process " << process.pid;
   if (since > 0) {
-    const std::tm local = ToLocalTime(since);
+    std::tm local{};
+    ::localtime_r(&since, &local);
     char clock[8];
     std::snprintf(clock, sizeof clock, "%02d:%02d", local.tm_hour, local.tm_min);
     out << ", since " << local.tm_mon + 1 << '/' << local.tm_mday << '/' << local.tm_year + 1900

@@ -14,8 +14,8 @@
 #include <optional>
 #include <string>
 
-#include "model/file_layer.h"
-#include "model/file_result.h"
+#include "files/file_layer.h"
+#include "files/file_result.h"
 
 namespace aerodex {
 

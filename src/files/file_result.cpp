@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/file_result.h"
+#include "files/file_result.h"
 
 #include <cerrno>
 #include <cstring>

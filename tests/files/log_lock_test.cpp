@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/log_lock.h"
+#include "files/log_lock.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "model/process_identity.h"
+#include "files/process_identity.h"
 #include "support/scratch_folder.h"
 
 using aerodex::CLogLock;
