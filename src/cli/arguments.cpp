@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "files/atomic_write.h"
-#include "files/file_layer.h"
+#include "files/file_env.h"
 
 namespace aerodex::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include "cli/cli.h"
 #include "cli/log_writer.h"
 #include "files/backup_store.h"
-#include "files/file_layer.h"
+#include "files/file_env.h"
 #include "model/document_archive.h"
 
 namespace aerodex::cli {

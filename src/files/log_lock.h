@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "files/file_env.h"
 #include "files/file_result.h"
 #include "files/process_identity.h"
 
@@ -34,7 +35,7 @@ class CLogLock {
                 // lock's name): see Problem(); the log is not locked
   };
 
-  CLogLock() = default;
+  explicit CLogLock(CFileEnv& env = DefaultFileEnv()) : env_(env) {}
   ~CLogLock();
   CLogLock(const CLogLock&) = delete;
   CLogLock& operator=(const CLogLock&) = delete;
@@ -52,14 +53,16 @@ class CLogLock {
   const std::string& LockPath() const { return lockPath_; }
 
   // The lock file's name for the log at path (links followed).
-  static std::string LockPathFor(const std::string& path);
+  static std::string LockPathFor(const std::string& path, CFileEnv& env = DefaultFileEnv());
 
  private:
   Outcome Attempt();
   Outcome TakeOverOrReport(int existing);
   bool PlaceOwnLock(const std::string& text);
   bool LockPathUsable();
+  void DropOwnTemporary();
 
+  CFileEnv& env_;
   std::string lockPath_;
   int fd_ = -1;
   std::string ownTemp_;

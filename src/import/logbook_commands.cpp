@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "files/atomic_write.h"
-#include "files/file_layer.h"
+#include "files/file_env.h"
 #include "import/text_import.h"
 
 namespace aerodex::import {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "editing/aircraft_commands.h"
-#include "files/file_layer.h"
+#include "files/file_env.h"
 #include "import/data_reader.h"
 #include "import/known_flights.h"
 #include "import/text_record.h"

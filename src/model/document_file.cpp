@@ -5,7 +5,6 @@
 #include <ctime>
 #include <span>
 
-#include "model/clock.h"
 #include "model/document_archive.h"
 
 namespace aerodex {
@@ -24,10 +23,10 @@ FileResult LoadDocumentBytes(CAerodexDoc& doc, const std::string& bytes) {
   return FileResult::Failure(kUnexpectedFormat);
 }
 
-OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path) {
+OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path, CFileEnv& env) {
   OpenedFile opened;
   std::string bytes;
-  if (FileResult read = ReadWholeFile(path, bytes, &opened.stamp); !read.ok) {
+  if (FileResult read = ReadWholeFile(path, bytes, &opened.stamp, env); !read.ok) {
     doc.DeleteContents();
     opened.ok = false;
     opened.message = WithReason(kFailedToOpen, read.message);
@@ -41,9 +40,9 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
                        const SaveOptions& options) {
   SavedFile saved;
   AtomicWriteOptions write;
-  write.files = options.files;
+  write.env = options.env;
   if (options.backups) {
-    const std::time_t now = options.now ? options.now : DefaultClock().Now();
+    const std::time_t now = options.now ? options.now : options.env->Now();
     write.beforeReplace = [&saved, &options, now](const std::string& target) {
       const FileResult kept = options.backups->Keep(target, now, options.replacedHash);
       if (!kept.ok) {
@@ -57,7 +56,7 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
     saved.message = WithReason(kFailedToSave, written.message);
     return saved;
   }
-  saved.stamp = StampOf(path);
+  saved.stamp = StampOf(path, *options.env);
   saved.contentHash = ContentHash(bytes);
   return saved;
 }

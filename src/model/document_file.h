@@ -29,10 +29,10 @@ struct SavedFile : FileResult {
 };
 
 struct SaveOptions {
-  CFileLayer* files = &DefaultFileLayer();
+  CFileEnv* env = &DefaultFileEnv();
   // Where the version a save replaces is kept; none: it is not kept.
   const CBackupStore* backups = nullptr;
-  std::time_t now = 0;  // the save's time, naming the kept version; 0: the system clock
+  std::time_t now = 0;  // the save's time, naming the kept version; 0: env's clock
   // ContentHash of the file being replaced, where the caller knows it (it
   // read or wrote that file and its stamp has not changed); saves reading it.
   std::string replacedHash{};
@@ -41,7 +41,8 @@ struct SaveOptions {
 // Empties the document and loads the file into it. On failure the document
 // is left empty (the pilot record and lastNNumber then hold whatever the
 // failed read left; callers start a new log).
-OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path);
+OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path,
+                            CFileEnv& env = DefaultFileEnv());
 // The same for bytes already read (a file, a recovery snapshot).
 FileResult LoadDocumentBytes(CAerodexDoc& doc, const std::string& bytes);
 

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "files/atomic_write.h"
-#include "files/file_layer.h"
+#include "files/file_env.h"
 #include "support/scratch_folder.h"
 
 using aerodex::WriteFileAtomically;

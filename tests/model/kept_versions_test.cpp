@@ -101,7 +101,7 @@ TEST(RecoveryStoreTest, SnapshotsOfRunningWritersAreNotOrphans) {
     EXPECT_EQ(orphans[0].base, base);
     EXPECT_EQ(orphans[0].baseHash, "5-abc");
     EXPECT_EQ(Slurp(orphans[0].bytesPath), "bytes");
-    aerodex::CRecoveryStore::Discard(orphans[0]);
+    store.Discard(orphans[0]);
   }
   EXPECT_TRUE(dir.Names() == std::vector<std::string>{"recovery"});
   EXPECT_TRUE(std::filesystem::is_empty(dir / "recovery"));  // a normal end removes it
