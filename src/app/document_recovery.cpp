@@ -140,7 +140,8 @@ bool CDocumentManager::RecoverSnapshot(const RecoverySnapshot& snapshot, const s
   baseHash_ = logChanged ? snapshot.baseHash : ContentHash(log.bytes);
   // A copy among the versions as well, best effort: from here on the work is
   // in this window and in its own snapshot.
-  backups_.Adopt(snapshot.logPath, snapshot.bytesPath, doc_.Clock().Now());
+  [[maybe_unused]] const FileResult copied =
+      backups_.Adopt(snapshot.logPath, snapshot.bytesPath, doc_.Clock().Now());
   recoveryStore_.Discard(snapshot);
   doc_.SetModifiedFlag(true);
   WriteSnapshot();

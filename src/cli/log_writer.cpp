@@ -9,15 +9,12 @@ namespace aerodex::cli {
 
 bool CLogWriter::Lock(const std::string& path) {
   path_ = path;
-  switch (lock_.Acquire(path)) {
-    case CLogLock::Outcome::kAcquired:
-      break;
-    case CLogLock::Outcome::kHeld:
-      return Refused("In use by aerodex (" + lock_.Holder().Describe() + "). Nothing was written.");
-    case CLogLock::Outcome::kUnlocked:
-      // Writing unlocked could meet a window's save: refused, with the reason.
-      return Refused("Cannot be locked. " + lock_.Problem() + " Nothing was written.");
+  const FileResult locked = lock_.Acquire(path);
+  if (locked.code == FileCode::kLockedByAnother) {
+    return Refused("In use by aerodex (" + lock_.Holder().Describe() + "). Nothing was written.");
   }
+  // Writing unlocked could meet a window's save: refused, with the reason.
+  if (!locked.ok) return Refused("Cannot be locked. " + locked.message + " Nothing was written.");
   lockedStamp_ = StampOf(path);
   return true;
 }

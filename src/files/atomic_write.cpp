@@ -115,10 +115,14 @@ void RemoveStaleTemporaries(const std::string& target, CFileEnv& env) {
 FileResult CheckReplaceable(const std::string& target, CFileEnv& env) {
   struct stat info {};
   if (env.Stat(target, info) != 0) return errno == ENOENT ? FileResult{} : FileResult::FromErrno();
-  if (!S_ISREG(info.st_mode)) return FileResult::Failure("It is not a regular file.");
+  if (!S_ISREG(info.st_mode)) {
+    return FileResult::Failure("It is not a regular file.", FileCode::kNotRegularFile);
+  }
   // A log marked read-only is the user's word, even where the system would let
   // the owner (or root) replace it.
-  if ((info.st_mode & 0222) == 0) return FileResult::Failure("The file is read-only.");
+  if ((info.st_mode & 0222) == 0) {
+    return FileResult::Failure("The file is read-only.", FileCode::kReadOnly);
+  }
   if (env.Access(target, W_OK) != 0) return FileResult::FromErrno();
   return {};
 }

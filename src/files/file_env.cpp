@@ -83,7 +83,7 @@ namespace {
 
 FileResult NotARegularFile(const struct stat& info) {
   if (S_ISDIR(info.st_mode)) return FileResult::FromErrno(EISDIR);
-  return FileResult::Failure("It is not a regular file.");
+  return FileResult::Failure("It is not a regular file.", FileCode::kNotRegularFile);
 }
 
 FileResult ReadOpenFile(CFileEnv& env, int fd, std::string& bytes) {

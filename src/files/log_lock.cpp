@@ -105,19 +105,38 @@ std::string CLogLock::LockPathFor(const std::string& path, CFileEnv& env) {
 
 CLogLock::~CLogLock() { Release(); }
 
-CLogLock::Outcome CLogLock::Acquire(const std::string& path) {
+FileResult CLogLock::Acquire(const std::string& path) {
+  switch (TryAcquire(path)) {
+    case Outcome::kAcquired:
+      return {};
+    case Outcome::kHeld:
+      return FileResult::Failure("It is open in aerodex (" + holder_.Describe() + ").",
+                                 FileCode::kLockedByAnother);
+    case Outcome::kUnlocked:
+      break;
+  }
+  return FileResult::Failure(problem_, problemCode_);
+}
+
+void CLogLock::NoteProblem(std::string text, FileCode code) {
+  problem_ = std::move(text);
+  problemCode_ = code;
+}
+
+CLogLock::Outcome CLogLock::TryAcquire(const std::string& path) {
   const std::string lockPath = LockPathFor(path, env_);
   if (IsHeld() && lockPath == lockPath_) return Outcome::kAcquired;
   Release();
   lockPath_ = lockPath;
   holder_ = {};
   problem_.clear();
+  problemCode_ = FileCode::kOk;
   if (!LockPathUsable()) return Outcome::kUnlocked;
   RemoveStaleTemporaries(lockPath_, env_);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const int own = CreateTemporaryBeside(env_, lockPath_, 0644, ownTemp_);
     if (own < 0) {
-      problem_ = ReasonFor(errno);
+      NoteProblem(ReasonFor(errno), CodeFor(errno));
       return Outcome::kUnlocked;
     }
     fd_ = own;
@@ -128,7 +147,7 @@ CLogLock::Outcome CLogLock::Acquire(const std::string& path) {
     fd_ = -1;
     if (outcome == Outcome::kHeld || !problem_.empty()) return outcome;
   }
-  problem_ = "The lock file kept changing.";
+  NoteProblem("The lock file kept changing.", FileCode::kOther);
   return Outcome::kUnlocked;
 }
 
@@ -140,12 +159,12 @@ CLogLock::Outcome CLogLock::Attempt() {
   [[maybe_unused]] const int locked = env_.Flock(fd_, LOCK_EX | LOCK_NB);
   const std::string text = LockText(ThisProcess(), env_.Now());
   if (!WriteAll(env_, fd_, text)) {
-    problem_ = ReasonFor(errno);
+    NoteProblem(ReasonFor(errno), CodeFor(errno));
     return Outcome::kUnlocked;
   }
   if (PlaceOwnLock(text)) return Outcome::kAcquired;
   if (errno != EEXIST) {
-    problem_ = ReasonFor(errno);
+    NoteProblem(ReasonFor(errno), CodeFor(errno));
     return Outcome::kUnlocked;
   }
   // Never blocks (a FIFO planted at the name) and never follows a link.
@@ -156,7 +175,7 @@ CLogLock::Outcome CLogLock::Attempt() {
   }
   struct stat info {};
   if (env_.Fstat(existing, info) != 0 || !S_ISREG(info.st_mode)) {
-    problem_ = NotALockFile(lockPath_, info.st_mode);
+    NoteProblem(NotALockFile(lockPath_, info.st_mode), FileCode::kNotRegularFile);
     env_.Close(existing);  // read-only
     return Outcome::kUnlocked;
   }
@@ -198,7 +217,7 @@ CLogLock::Outcome CLogLock::TakeOverOrReport(int existing) {
   // stale file only if it is still the one we looked at.
   if (!SameFile(env_, existing, lockPath_)) return Outcome::kUnlocked;
   if (env_.Rename(ownTemp_, lockPath_) != 0) {
-    problem_ = ReasonFor(errno);
+    NoteProblem(ReasonFor(errno), CodeFor(errno));
     return Outcome::kUnlocked;
   }
   ownTemp_.clear();
@@ -212,11 +231,11 @@ bool CLogLock::LockPathUsable() {
   struct stat info {};
   if (env_.Lstat(lockPath_, info) != 0) {
     if (errno == ENOENT) return true;
-    problem_ = ReasonFor(errno);
+    NoteProblem(ReasonFor(errno), CodeFor(errno));
     return false;
   }
   if (S_ISREG(info.st_mode)) return true;
-  problem_ = NotALockFile(lockPath_, info.st_mode);
+  NoteProblem(NotALockFile(lockPath_, info.st_mode), FileCode::kNotRegularFile);
   return false;
 }
 

@@ -20,7 +20,7 @@ FileResult LoadDocumentBytes(CAerodexDoc& doc, const std::string& bytes) {
     case LoadResult::kUnexpectedFormat:
       break;
   }
-  return FileResult::Failure(kUnexpectedFormat);
+  return FileResult::Failure(kUnexpectedFormat, FileCode::kBadFormat);
 }
 
 OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path, CFileEnv& env) {
@@ -28,8 +28,7 @@ OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path, CFileEnv&
   std::string bytes;
   if (FileResult read = ReadWholeFile(path, bytes, &opened.stamp, env); !read.ok) {
     doc.DeleteContents();
-    opened.ok = false;
-    opened.message = WithReason(kFailedToOpen, read.message);
+    static_cast<FileResult&>(opened) = read.Under(kFailedToOpen);
     return opened;
   }
   static_cast<FileResult&>(opened) = LoadDocumentBytes(doc, bytes);
@@ -52,8 +51,7 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
     };
   }
   if (FileResult written = WriteFileAtomically(path, bytes, write); !written.ok) {
-    saved.ok = false;
-    saved.message = WithReason(kFailedToSave, written.message);
+    static_cast<FileResult&>(saved) = written.Under(kFailedToSave);
     return saved;
   }
   saved.stamp = StampOf(path, *options.env);
@@ -65,8 +63,7 @@ SavedFile SaveDocumentFile(const CAerodexDoc& doc, const std::string& path,
                            const SaveOptions& options) {
   if (std::string refusal = CheckSavable(doc); !refusal.empty()) {
     SavedFile refused;
-    refused.ok = false;
-    refused.message = std::move(refusal);
+    static_cast<FileResult&>(refused) = FileResult::Failure(std::move(refusal));
     return refused;
   }
   return SaveLogBytes(SaveDocument(doc), path, options);

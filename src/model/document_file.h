@@ -18,11 +18,11 @@ inline constexpr const char* kFailedToOpen = "Failed to open document.";
 inline constexpr const char* kUnexpectedFormat = "Unexpected file format.";
 inline constexpr const char* kFailedToSave = "Failed to save document.";
 
-struct OpenedFile : FileResult {
+struct [[nodiscard]] OpenedFile : FileResult {
   FileStamp stamp;  // of the file read
 };
 
-struct SavedFile : FileResult {
+struct [[nodiscard]] SavedFile : FileResult {
   FileStamp stamp;            // of the file written
   std::string contentHash;    // StableHash of the bytes written
   std::string backupProblem;  // why the replaced version could not be kept; empty when it was

@@ -124,7 +124,7 @@ TEST_F(CliSafetyTest, ALockedLogIsRefusedAStaleLockTakenOver) {
   const std::string before = Slurp(log);
   {
     aerodex::CLogLock window;
-    ASSERT_EQ(window.Acquire(log), aerodex::CLogLock::Outcome::kAcquired);
+    ASSERT_TRUE(window.Acquire(log).ok);
     const CliRun run = RunCli({"import", log, dir / "old.aerodex"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("aerodex-cli: " + log + ": In use by aerodex ("), std::string::npos)
