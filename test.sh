@@ -73,6 +73,7 @@ echo "=== checks ==="
 step "formatting" scripts/check_format.sh
 step "build files name every source" scripts/check_sources.sh
 step "every source names its licence" scripts/check_licence.sh
+step "no layer includes one above it" scripts/check_layers.sh
 
 run_suite default
 run_suite asan

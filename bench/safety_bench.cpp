@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <string>
 
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/log_lock.h"
+#include "files/recovery_store.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
-#include "model/log_lock.h"
-#include "model/recovery_store.h"
 #include "tools/sample_log.h"
 
 namespace {
@@ -60,24 +60,24 @@ void BM_LockAcquireRelease(benchmark::State& state) {
   const std::string log = (Scratch() / "locked.adx").string();
   for (auto _ : state) {
     aerodex::CLogLock lock;
-    if (lock.Acquire(log) != aerodex::CLogLock::Outcome::kAcquired)
-      state.SkipWithError("not acquired");
+    if (!lock.Acquire(log).ok) state.SkipWithError("not acquired");
   }
 }
 
 void BM_LockHeldElsewhere(benchmark::State& state) {
   const std::string log = (Scratch() / "held.adx").string();
   aerodex::CLogLock holder;
-  holder.Acquire(log);
+  if (!holder.Acquire(log).ok) state.SkipWithError("holder not acquired");
   for (auto _ : state) {
     aerodex::CLogLock other;
-    if (other.Acquire(log) != aerodex::CLogLock::Outcome::kHeld) state.SkipWithError("not held");
+    if (other.Acquire(log).code != aerodex::FileCode::kLockedByAnother)
+      state.SkipWithError("not held");
   }
 }
 
 void BM_StampCheckBeforeSave(benchmark::State& state) {
   const std::string log = (Scratch() / "stamped.adx").string();
-  aerodex::SaveDocumentFile(FullLog(), log);
+  if (!aerodex::SaveDocumentFile(FullLog(), log).ok) state.SkipWithError("save failed");
   const aerodex::FileStamp stamp = aerodex::StampOf(log);
   for (auto _ : state) benchmark::DoNotOptimize(aerodex::ChangedSince(stamp, log));
 }

@@ -20,7 +20,7 @@
 #include "app/frame_dialogs.h"
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
-#include "model/atomic_write.h"
+#include "files/atomic_write.h"
 #include "stats/flight_query.h"
 
 namespace aerodex {

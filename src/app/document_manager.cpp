@@ -12,9 +12,9 @@
 #include "app/document_questions.h"
 #include "app/frame_dialogs.h"
 #include "app/qt_text.h"
-#include "model/atomic_write.h"
+#include "files/atomic_write.h"
+#include "files/file_paths.h"
 #include "model/document_file.h"
-#include "model/file_paths.h"
 
 namespace aerodex {
 namespace {
@@ -123,7 +123,7 @@ CDocumentManager::OpenStatus CDocumentManager::ReopenIfChanged() {
 // without it.
 std::unique_ptr<CLogLock> CDocumentManager::LockFor(const QString& path, bool saving) {
   auto lock = std::make_unique<CLogLock>();
-  if (lock->Acquire(ToLocalPath(path)) != CLogLock::Outcome::kHeld) return lock;
+  if (lock->Acquire(ToLocalPath(path)).code != FileCode::kLockedByAnother) return lock;
   const QString name = QFileInfo(path).fileName();
   const QString question = saving ? SaveOverLockedLogQuestion(name, lock->Holder())
                                   : LockedLogQuestion(name, lock->Holder());
@@ -258,7 +258,9 @@ bool CDocumentManager::DoSave(const QString& path) {
   if (newLock) {
     lock_ = std::move(newLock);
   } else if (lock_ && !lock_->IsHeld()) {
-    lock_->Acquire(ToLocalPath(path));  // the other window may have closed it since
+    // The other window may have closed it since; where it has not, the log
+    // stays as unlocked as it was, and the caption says so.
+    [[maybe_unused]] const FileResult relocked = lock_->Acquire(ToLocalPath(path));
   }
   stamp_ = saved.stamp;
   baseHash_ = saved.contentHash;

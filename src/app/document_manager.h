@@ -18,11 +18,11 @@
 #include <memory>
 
 #include "app/recent_file_list.h"
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/file_stamp.h"
+#include "files/log_lock.h"
+#include "files/recovery_store.h"
 #include "model/document.h"
-#include "model/file_stamp.h"
-#include "model/log_lock.h"
-#include "model/recovery_store.h"
 
 namespace aerodex {
 

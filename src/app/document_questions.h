@@ -8,7 +8,7 @@
 #include <QString>
 #include <ctime>
 
-#include "model/log_lock.h"
+#include "files/log_lock.h"
 
 namespace aerodex {
 

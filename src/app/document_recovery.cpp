@@ -75,7 +75,7 @@ bool CDocumentManager::OfferSnapshot(const RecoverySnapshot& snapshot) {
   }
   const LogOnDisk log = ReadLogOnDisk(snapshot.logPath);
   if (log.exists && log.bytes == bytes) {
-    CRecoveryStore::Discard(snapshot);  // every change in it was saved
+    recoveryStore_.Discard(snapshot);  // every change in it was saved
     return false;
   }
   RecoveryFacts facts;
@@ -113,7 +113,7 @@ bool CDocumentManager::FileAway(const RecoverySnapshot& snapshot) {
     dialogs_.ShowMessage(SnapshotNotFiledNotice(LocalText(kept.message)));
     return false;
   }
-  CRecoveryStore::Discard(snapshot);
+  recoveryStore_.Discard(snapshot);
   return true;
 }
 
@@ -140,8 +140,9 @@ bool CDocumentManager::RecoverSnapshot(const RecoverySnapshot& snapshot, const s
   baseHash_ = logChanged ? snapshot.baseHash : ContentHash(log.bytes);
   // A copy among the versions as well, best effort: from here on the work is
   // in this window and in its own snapshot.
-  backups_.Adopt(snapshot.logPath, snapshot.bytesPath, doc_.Clock().Now());
-  CRecoveryStore::Discard(snapshot);
+  [[maybe_unused]] const FileResult copied =
+      backups_.Adopt(snapshot.logPath, snapshot.bytesPath, doc_.Clock().Now());
+  recoveryStore_.Discard(snapshot);
   doc_.SetModifiedFlag(true);
   WriteSnapshot();
   NoteWritability();

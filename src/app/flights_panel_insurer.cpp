@@ -14,7 +14,7 @@
 #include "app/flights_panel.h"
 #include "app/frame_dialogs.h"
 #include "app/qt_text.h"
-#include "model/atomic_write.h"
+#include "files/atomic_write.h"
 #include "stats/insurer_table.h"
 
 namespace aerodex {

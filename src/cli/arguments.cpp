@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <iostream>
 
-#include "model/atomic_write.h"
-#include "model/file_layer.h"
+#include "files/atomic_write.h"
+#include "files/file_env.h"
 
 namespace aerodex::cli {
 namespace {

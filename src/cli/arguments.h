@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "model/file_result.h"
+#include "files/file_result.h"
 
 namespace aerodex::cli {
 

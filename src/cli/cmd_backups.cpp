@@ -7,9 +7,9 @@
 #include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/log_writer.h"
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/file_env.h"
 #include "model/document_archive.h"
-#include "model/file_layer.h"
 
 namespace aerodex::cli {
 namespace {

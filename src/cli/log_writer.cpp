@@ -3,22 +3,20 @@
 
 #include "cli/arguments.h"
 #include "model/document_archive.h"
-#include "model/document_file.h"
 
 namespace aerodex::cli {
 
+CLogWriter::CLogWriter() : session_(unused_, port_) {}
+
 bool CLogWriter::Lock(const std::string& path) {
   path_ = path;
-  switch (lock_.Acquire(path)) {
-    case CLogLock::Outcome::kAcquired:
-      break;
-    case CLogLock::Outcome::kHeld:
-      return Refused("In use by aerodex (" + lock_.Holder().Describe() + "). Nothing was written.");
-    case CLogLock::Outcome::kUnlocked:
-      // Writing unlocked could meet a window's save: refused, with the reason.
-      return Refused("Cannot be locked. " + lock_.Problem() + " Nothing was written.");
+  const FileResult locked = session_.Claim(path);
+  if (locked.code == FileCode::kLockedByAnother) {
+    return Refused("In use by aerodex (" + session_.LastHolder().Describe() +
+                   "). Nothing was written.");
   }
-  lockedStamp_ = StampOf(path);
+  // Writing unlocked could meet a window's save: refused, with the reason.
+  if (!locked.ok) return Refused("Cannot be locked. " + locked.message + " Nothing was written.");
   return true;
 }
 
@@ -28,16 +26,13 @@ bool CLogWriter::Save(const CAerodexDoc& doc) {
 }
 
 bool CLogWriter::SaveBytes(const std::string& bytes) {
-  if (lockedStamp_.exists ? ChangedSince(lockedStamp_, path_) : StampOf(path_).exists) {
+  const FileResult saved = session_.SaveBytes(bytes);
+  if (saved.code == FileCode::kChangedOnDisk) {
     return Refused(
         "Changed by another program while aerodex-cli worked on it. Nothing was written.");
   }
-  SaveOptions options;
-  options.backups = &backups_;
-  const SavedFile saved = SaveLogBytes(bytes, path_, options);
   if (!saved.ok) return Refused(saved.message);
-  if (!saved.backupProblem.empty()) FileFailure(path_, saved.backupProblem);
-  lockedStamp_ = saved.stamp;
+  if (!session_.BackupProblem().empty()) FileFailure(path_, session_.BackupProblem());
   return true;
 }
 

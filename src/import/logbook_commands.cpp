@@ -3,9 +3,9 @@
 
 #include <sstream>
 
+#include "files/atomic_write.h"
+#include "files/file_env.h"
 #include "import/text_import.h"
-#include "model/atomic_write.h"
-#include "model/file_layer.h"
 
 namespace aerodex::import {
 namespace {

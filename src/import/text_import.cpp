@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "editing/aircraft_commands.h"
+#include "files/file_env.h"
 #include "import/data_reader.h"
 #include "import/known_flights.h"
 #include "import/text_record.h"
-#include "model/file_layer.h"
 
 namespace aerodex::import {
 namespace {

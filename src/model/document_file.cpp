@@ -5,7 +5,6 @@
 #include <ctime>
 #include <span>
 
-#include "model/clock.h"
 #include "model/document_archive.h"
 
 namespace aerodex {
@@ -21,16 +20,15 @@ FileResult LoadDocumentBytes(CAerodexDoc& doc, const std::string& bytes) {
     case LoadResult::kUnexpectedFormat:
       break;
   }
-  return FileResult::Failure(kUnexpectedFormat);
+  return FileResult::Failure(kUnexpectedFormat, FileCode::kBadFormat);
 }
 
-OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path) {
+OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path, CFileEnv& env) {
   OpenedFile opened;
   std::string bytes;
-  if (FileResult read = ReadWholeFile(path, bytes, &opened.stamp); !read.ok) {
+  if (FileResult read = ReadWholeFile(path, bytes, &opened.stamp, env); !read.ok) {
     doc.DeleteContents();
-    opened.ok = false;
-    opened.message = WithReason(kFailedToOpen, read.message);
+    static_cast<FileResult&>(opened) = read.Under(kFailedToOpen);
     return opened;
   }
   static_cast<FileResult&>(opened) = LoadDocumentBytes(doc, bytes);
@@ -41,9 +39,9 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
                        const SaveOptions& options) {
   SavedFile saved;
   AtomicWriteOptions write;
-  write.files = options.files;
+  write.env = options.env;
   if (options.backups) {
-    const std::time_t now = options.now ? options.now : DefaultClock().Now();
+    const std::time_t now = options.now ? options.now : options.env->Now();
     write.beforeReplace = [&saved, &options, now](const std::string& target) {
       const FileResult kept = options.backups->Keep(target, now, options.replacedHash);
       if (!kept.ok) {
@@ -53,11 +51,10 @@ SavedFile SaveLogBytes(const std::string& bytes, const std::string& path,
     };
   }
   if (FileResult written = WriteFileAtomically(path, bytes, write); !written.ok) {
-    saved.ok = false;
-    saved.message = WithReason(kFailedToSave, written.message);
+    static_cast<FileResult&>(saved) = written.Under(kFailedToSave);
     return saved;
   }
-  saved.stamp = StampOf(path);
+  saved.stamp = StampOf(path, *options.env);
   saved.contentHash = ContentHash(bytes);
   return saved;
 }
@@ -66,8 +63,7 @@ SavedFile SaveDocumentFile(const CAerodexDoc& doc, const std::string& path,
                            const SaveOptions& options) {
   if (std::string refusal = CheckSavable(doc); !refusal.empty()) {
     SavedFile refused;
-    refused.ok = false;
-    refused.message = std::move(refusal);
+    static_cast<FileResult&>(refused) = FileResult::Failure(std::move(refusal));
     return refused;
   }
   return SaveLogBytes(SaveDocument(doc), path, options);

@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "model/atomic_write.h"
-#include "model/backup_store.h"
+#include "files/atomic_write.h"
+#include "files/backup_store.h"
+#include "files/file_result.h"
+#include "files/file_stamp.h"
 #include "model/document.h"
-#include "model/file_result.h"
-#include "model/file_stamp.h"
 
 namespace aerodex {
 
@@ -18,21 +18,21 @@ inline constexpr const char* kFailedToOpen = "Failed to open document.";
 inline constexpr const char* kUnexpectedFormat = "Unexpected file format.";
 inline constexpr const char* kFailedToSave = "Failed to save document.";
 
-struct OpenedFile : FileResult {
+struct [[nodiscard]] OpenedFile : FileResult {
   FileStamp stamp;  // of the file read
 };
 
-struct SavedFile : FileResult {
+struct [[nodiscard]] SavedFile : FileResult {
   FileStamp stamp;            // of the file written
   std::string contentHash;    // StableHash of the bytes written
   std::string backupProblem;  // why the replaced version could not be kept; empty when it was
 };
 
 struct SaveOptions {
-  CFileLayer* files = &DefaultFileLayer();
+  CFileEnv* env = &DefaultFileEnv();
   // Where the version a save replaces is kept; none: it is not kept.
   const CBackupStore* backups = nullptr;
-  std::time_t now = 0;  // the save's time, naming the kept version; 0: the system clock
+  std::time_t now = 0;  // the save's time, naming the kept version; 0: env's clock
   // ContentHash of the file being replaced, where the caller knows it (it
   // read or wrote that file and its stamp has not changed); saves reading it.
   std::string replacedHash{};
@@ -41,7 +41,8 @@ struct SaveOptions {
 // Empties the document and loads the file into it. On failure the document
 // is left empty (the pilot record and lastNNumber then hold whatever the
 // failed read left; callers start a new log).
-OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path);
+OpenedFile OpenDocumentFile(CAerodexDoc& doc, const std::string& path,
+                            CFileEnv& env = DefaultFileEnv());
 // The same for bytes already read (a file, a recovery snapshot).
 FileResult LoadDocumentBytes(CAerodexDoc& doc, const std::string& bytes);
 

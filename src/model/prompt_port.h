@@ -31,8 +31,3 @@ class CStderrPromptPort : public CPromptPort {
 // Writes a Windows-1252 message to out as one UTF-8 line; a message that
 // ends in its own newline gets no second one.
 void WriteMessageLine(std::FILE* out, const std::string& message);
-
-// The confirmation prompt, as a free function over the port.
-inline bool AskConfirmation(CPromptPort& port, std::string message) {
-  return port.AskConfirmation(message);
-}

@@ -16,10 +16,10 @@
 #include "app/document_manager.h"
 #include "app/main_frame.h"
 #include "app_test_support.h"
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/log_lock.h"
+#include "files/recovery_store.h"
 #include "model/document_file.h"
-#include "model/log_lock.h"
-#include "model/recovery_store.h"
 #include "support/log_builders.h"
 
 using namespace aerodex;

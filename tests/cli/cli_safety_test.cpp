@@ -12,9 +12,9 @@
 #include <thread>
 #include <utility>
 
+#include "files/log_lock.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
-#include "model/log_lock.h"
 #include "support/child_process.h"
 #include "support/cli_runner.h"
 #include "support/log_builders.h"
@@ -124,7 +124,7 @@ TEST_F(CliSafetyTest, ALockedLogIsRefusedAStaleLockTakenOver) {
   const std::string before = Slurp(log);
   {
     aerodex::CLogLock window;
-    ASSERT_EQ(window.Acquire(log), aerodex::CLogLock::Outcome::kAcquired);
+    ASSERT_TRUE(window.Acquire(log).ok);
     const CliRun run = RunCli({"import", log, dir / "old.aerodex"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("aerodex-cli: " + log + ": In use by aerodex ("), std::string::npos)

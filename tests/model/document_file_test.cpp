@@ -14,31 +14,31 @@
 #include "support/recording_port.h"
 
 namespace fs = std::filesystem;
-using aerodex::CFileLayer;
+using aerodex::CFileEnv;
 
 namespace {
 
 // Fails the Nth call of one operation, the way a full disk or a yanked
 // medium would.
-class FaultyFiles : public CFileLayer {
+class FaultyFiles : public CFileEnv {
  public:
   enum class Op { kWrite, kFsync, kClose, kRename, kOpen };
   FaultyFiles(Op op, int nth) : op_(op), nth_(nth) {}
 
   int Open(const std::string& path, int flags, mode_t mode) override {
-    return Fail(Op::kOpen) ? -1 : CFileLayer::Open(path, flags, mode);
+    return Fail(Op::kOpen) ? -1 : CFileEnv::Open(path, flags, mode);
   }
   ssize_t Write(int fd, const void* data, std::size_t size) override {
     // Short writes first, so the retry loop is exercised too.
-    return Fail(Op::kWrite) ? -1 : CFileLayer::Write(fd, data, size > 7 ? 7 : size);
+    return Fail(Op::kWrite) ? -1 : CFileEnv::Write(fd, data, size > 7 ? 7 : size);
   }
-  int Fsync(int fd) override { return Fail(Op::kFsync) ? -1 : CFileLayer::Fsync(fd); }
+  int Fsync(int fd) override { return Fail(Op::kFsync) ? -1 : CFileEnv::Fsync(fd); }
   int Close(int fd) override {
-    const int result = CFileLayer::Close(fd);
+    const int result = CFileEnv::Close(fd);
     return Fail(Op::kClose) ? -1 : result;
   }
   int Rename(const std::string& from, const std::string& to) override {
-    return Fail(Op::kRename) ? -1 : CFileLayer::Rename(from, to);
+    return Fail(Op::kRename) ? -1 : CFileEnv::Rename(from, to);
   }
 
  private:

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "model/backup_store.h"
+#include "files/backup_store.h"
+#include "files/recovery_store.h"
 #include "model/document_file.h"
-#include "model/recovery_store.h"
 #include "support/log_builders.h"
 #include "support/scratch_folder.h"
 
@@ -101,7 +101,7 @@ TEST(RecoveryStoreTest, SnapshotsOfRunningWritersAreNotOrphans) {
     EXPECT_EQ(orphans[0].base, base);
     EXPECT_EQ(orphans[0].baseHash, "5-abc");
     EXPECT_EQ(Slurp(orphans[0].bytesPath), "bytes");
-    aerodex::CRecoveryStore::Discard(orphans[0]);
+    store.Discard(orphans[0]);
   }
   EXPECT_TRUE(dir.Names() == std::vector<std::string>{"recovery"});
   EXPECT_TRUE(std::filesystem::is_empty(dir / "recovery"));  // a normal end removes it

@@ -12,7 +12,7 @@
 #include "app/surface/qt_surface.h"
 #include "app/surface/surface_mapping.h"
 #include "display/null_surface.h"
-#include "model/atomic_write.h"
+#include "files/atomic_write.h"
 
 namespace aerodex {
 namespace {

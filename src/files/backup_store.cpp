@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/backup_store.h"
+#include "files/backup_store.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,11 +11,10 @@
 #include <set>
 #include <tuple>
 
-#include "model/atomic_write.h"
-#include "model/clock.h"
-#include "model/file_layer.h"
-#include "model/file_paths.h"
-#include "model/file_stamp.h"
+#include "files/atomic_write.h"
+#include "files/file_env.h"
+#include "files/file_paths.h"
+#include "files/file_stamp.h"
 
 namespace aerodex {
 namespace {
@@ -78,57 +76,61 @@ bool NewerFirst(const BackupVersion& a, const BackupVersion& b) {
   return std::tie(a.sequence, a.time, a.path) > std::tie(b.sequence, b.time, b.path);
 }
 
-bool SameContent(const std::string& a, const std::string& b);
-
-// Whether the version holds what source holds; versions named before names
-// carried the hash are compared byte for byte.
-bool IsSameAs(const BackupVersion& version, const std::string& source, const std::string& hash) {
-  if (!version.contentHash.empty()) return version.contentHash == hash;
-  return SameContent(version.path, source);
-}
-
-bool SameContent(const std::string& a, const std::string& b) {
+bool SameContent(CFileEnv& env, const std::string& a, const std::string& b) {
   struct stat infoA {
   }, infoB{};
-  if (::stat(a.c_str(), &infoA) != 0 || ::stat(b.c_str(), &infoB) != 0) return false;
+  if (env.Stat(a, infoA) != 0 || env.Stat(b, infoB) != 0) return false;
   if (infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino) return true;
   if (infoA.st_size != infoB.st_size) return false;
   std::string bytesA, bytesB;
-  return ReadWholeFile(a, bytesA).ok && ReadWholeFile(b, bytesB).ok && bytesA == bytesB;
+  return ReadWholeFile(a, bytesA, nullptr, env).ok && ReadWholeFile(b, bytesB, nullptr, env).ok &&
+         bytesA == bytesB;
+}
+
+// Whether the version holds what source holds; versions named before names
+// carried the hash are compared byte for byte.
+bool IsSameAs(CFileEnv& env, const BackupVersion& version, const std::string& source,
+              const std::string& hash) {
+  if (!version.contentHash.empty()) return version.contentHash == hash;
+  return SameContent(env, version.path, source);
 }
 
 // A copy where links fail, created exclusively so that two savers never
 // write the same name; private unless the log itself is more open.
-int CopyExclusively(const std::string& from, const std::string& to, mode_t logMode) {
+int CopyExclusively(CFileEnv& env, const std::string& from, const std::string& to, mode_t logMode) {
   std::string bytes;
-  if (FileResult read = ReadWholeFile(from, bytes); !read.ok) return EIO;
+  if (FileResult read = ReadWholeFile(from, bytes, nullptr, env); !read.ok) return EIO;
   const mode_t mode = 0600 | (logMode & 0066);
-  const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  const int fd = env.Open(to, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
   if (fd < 0) return errno;
-  ::fchmod(fd, mode);  // the umask must not close it further than the log
   int error = 0;
-  if (!WriteAll(DefaultFileLayer(), fd, bytes) || ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error != 0) ::unlink(to.c_str());
+  // The umask must not close it further than the log.
+  if (env.Fchmod(fd, mode) != 0 || !WriteAll(env, fd, bytes) || env.Fsync(fd) != 0) error = errno;
+  if (env.Close(fd) != 0 && error == 0) error = errno;
+  // The failure is what is reported; a half copy left would only be pruned later.
+  if (error != 0) {
+    [[maybe_unused]] const int removed = env.Unlink(to);
+  }
   return error;
 }
 
 // Puts source in the folder as version `sequence` or the first free one
 // after it; 0 or the errno of the failure.
-int StoreVersion(const std::string& source, const std::string& folder, std::uint64_t sequence,
-                 std::time_t now, const std::string& hash, mode_t logMode) {
+int StoreVersion(CFileEnv& env, const std::string& source, const std::string& folder,
+                 std::uint64_t sequence, std::time_t now, const std::string& hash, mode_t logMode) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt, ++sequence) {
     const std::string version = folder + '/' + VersionName(sequence, now, hash);
-    if (::link(source.c_str(), version.c_str()) == 0) return 0;
+    if (env.Link(source, version) == 0) return 0;
     if (errno == EEXIST) continue;
-    const int error = CopyExclusively(source, version, logMode);
+    const int error = CopyExclusively(env, source, version, logMode);
     if (error != EEXIST) return error;
   }
   return EEXIST;
 }
 
 std::tuple<int, int, int> LocalDay(std::time_t time) {
-  const std::tm local = ToLocalTime(time);
+  std::tm local{};
+  ::localtime_r(&time, &local);
   return {local.tm_year, local.tm_mon, local.tm_mday};
 }
 
@@ -151,32 +153,35 @@ std::vector<bool> VersionsToKeep(const std::vector<std::time_t>& newestFirst) {
   return keep;
 }
 
-CBackupStore::CBackupStore(std::string root) : root_(std::move(root)) {}
+CBackupStore::CBackupStore(std::string root, CFileEnv& env) : root_(std::move(root)), env_(env) {}
 
 std::string CBackupStore::DefaultRoot() { return UserDataFolder() + "/aerodex/backups"; }
 
 std::string CBackupStore::FolderFor(const std::string& logPath) const {
   if (logPath.empty()) return root_ + '/' + kUntitledFolder;
-  const std::string canonical = CanonicalPath(logPath);
+  const std::string canonical = CanonicalPath(logPath, env_);
   return root_ + '/' + FitName("", NameOf(canonical), "-" + StableHash(canonical), 200);
 }
 
 FileResult CBackupStore::PrepareFolder(const std::string& logPath, std::string& folder) const {
   folder = FolderFor(logPath);
-  if (FileResult made = MakePrivateFolder(folder); !made.ok) return made;
+  if (FileResult made = MakePrivateFolder(folder, env_); !made.ok) return made;
   const std::string origin = folder + '/' + kOriginFile;
-  // The log's full path, for a person looking through the folders.
-  if (!logPath.empty() && ::access(origin.c_str(), F_OK) != 0) {
+  // The log's full path, for a person looking through the folders: a help,
+  // not a part of the versions, so failing to write it stops nothing.
+  if (!logPath.empty() && env_.Access(origin, F_OK) != 0) {
     AtomicWriteOptions options;
+    options.env = &env_;
     options.mode = 0600;
-    WriteFileAtomically(origin, CanonicalPath(logPath) + '\n', options);
+    [[maybe_unused]] const FileResult noted =
+        WriteFileAtomically(origin, CanonicalPath(logPath, env_) + '\n', options);
   }
   return {};
 }
 
 FileResult CBackupStore::Keep(const std::string& logPath, std::time_t now,
                               const std::string& knownHash) const {
-  if (::access(logPath.c_str(), F_OK) != 0) return {};
+  if (env_.Access(logPath, F_OK) != 0) return {};
   return Adopt(logPath, logPath, now, knownHash);
 }
 
@@ -184,21 +189,22 @@ FileResult CBackupStore::Adopt(const std::string& logPath, const std::string& fi
                                const std::string& knownHash) const {
   // link() would link a symbolic link itself, not the log it points at.
   std::string source;
-  if (FileResult resolved = ResolveLinks(file, source); !resolved.ok) return resolved;
+  if (FileResult resolved = ResolveLinks(file, source, env_); !resolved.ok) return resolved;
   struct stat info {};
-  if (::stat(source.c_str(), &info) != 0) return FileResult::FromErrno();
+  if (env_.Stat(source, info) != 0) return FileResult::FromErrno();
   std::string folder;
   if (FileResult prepared = PrepareFolder(logPath, folder); !prepared.ok) return prepared;
   std::string hash = knownHash;
   if (hash.empty()) {
     std::string bytes;
-    if (FileResult read = ReadWholeFile(source, bytes); !read.ok) return read;
+    if (FileResult read = ReadWholeFile(source, bytes, nullptr, env_); !read.ok) return read;
     hash = ContentHash(bytes);
   }
   const std::vector<BackupVersion> versions = ListFolder(folder);
-  if (!versions.empty() && IsSameAs(versions.front(), source, hash)) return {};
+  if (!versions.empty() && IsSameAs(env_, versions.front(), source, hash)) return {};
   const std::uint64_t next = versions.empty() ? 1 : versions.front().sequence + 1;
-  if (const int error = StoreVersion(source, folder, next, now, hash, info.st_mode); error != 0) {
+  if (const int error = StoreVersion(env_, source, folder, next, now, hash, info.st_mode);
+      error != 0) {
     return FileResult::FromErrno(error);
   }
   Prune(folder);
@@ -209,30 +215,33 @@ std::vector<BackupVersion> CBackupStore::List(const std::string& logPath) const 
   return ListFolder(FolderFor(logPath));
 }
 
-std::vector<BackupVersion> CBackupStore::ListFolder(const std::string& folder) {
+// A folder that cannot be listed holds no versions that anyone could use.
+std::vector<BackupVersion> CBackupStore::ListFolder(const std::string& folder) const {
   std::vector<BackupVersion> versions;
-  DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return versions;
-  while (const dirent* item = ::readdir(dir)) {
+  std::vector<std::string> names;
+  if (env_.ListFolder(folder, names) != 0) return versions;
+  for (const std::string& name : names) {
     BackupVersion version;
-    if (!ParseVersionName(item->d_name, version)) continue;
-    version.path = folder + '/' + item->d_name;
+    if (!ParseVersionName(name, version)) continue;
+    version.path = folder + '/' + name;
     struct stat info {};
-    if (::stat(version.path.c_str(), &info) == 0) version.size = info.st_size;
+    if (env_.Stat(version.path, info) == 0) version.size = info.st_size;
     versions.push_back(version);
   }
-  ::closedir(dir);
   std::sort(versions.begin(), versions.end(), NewerFirst);
   return versions;
 }
 
-void CBackupStore::Prune(const std::string& folder) {
+// Pruning only saves room: a version that cannot be removed stays, harmless.
+void CBackupStore::Prune(const std::string& folder) const {
   const std::vector<BackupVersion> versions = ListFolder(folder);
   std::vector<std::time_t> times;
   for (const BackupVersion& version : versions) times.push_back(version.time);
   const std::vector<bool> keep = VersionsToKeep(times);
   for (std::size_t i = 0; i < versions.size(); ++i) {
-    if (!keep[i]) ::unlink(versions[i].path.c_str());
+    if (!keep[i]) {
+      [[maybe_unused]] const int removed = env_.Unlink(versions[i].path);
+    }
   }
 }
 

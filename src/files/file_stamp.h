@@ -13,6 +13,9 @@
 
 namespace aerodex {
 
+class CFileEnv;
+CFileEnv& DefaultFileEnv();
+
 struct FileStamp {
   bool exists = false;
   std::uint64_t device = 0;
@@ -30,8 +33,8 @@ struct FileStamp {
 
 // The stamp of the file path names, links followed; exists is false when it
 // cannot be read.
-FileStamp StampOf(const std::string& path);
-FileStamp StampOfOpenFile(int fd);
+FileStamp StampOf(const std::string& path, CFileEnv& env = DefaultFileEnv());
+FileStamp StampOfOpenFile(int fd, CFileEnv& env = DefaultFileEnv());
 
 // What a file holds, as a short text ("SIZE-HASH"), to tell later whether it
 // has been changed since (a touch or a copy changes the stamp, not this) and
@@ -40,6 +43,7 @@ std::string ContentHash(const std::string& bytes);
 
 // True when the file at path is no longer the one the stamp describes. A file
 // that is gone counts as unchanged: saving can only bring it back.
-bool ChangedSince(const FileStamp& known, const std::string& path);
+bool ChangedSince(const FileStamp& known, const std::string& path,
+                  CFileEnv& env = DefaultFileEnv());
 
 }  // namespace aerodex

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/file_paths.h"
+#include "files/file_paths.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+
+#include "files/file_env.h"
 
 namespace aerodex {
 
@@ -30,23 +32,21 @@ std::string AbsolutePath(const std::string& path) {
   return std::string(buffer) + '/' + path;
 }
 
-FileResult ResolveLinks(const std::string& path, std::string& target) {
+FileResult ResolveLinks(const std::string& path, std::string& target, CFileEnv& env) {
   target = path;
   for (int hops = 0; hops < 40; ++hops) {
     struct stat info {};
-    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return {};
-    char buffer[PATH_MAX];
-    const ssize_t n = ::readlink(target.c_str(), buffer, sizeof buffer - 1);
-    if (n < 0) return FileResult::FromErrno();
-    const std::string link(buffer, static_cast<std::size_t>(n));
+    if (env.Lstat(target, info) != 0 || !S_ISLNK(info.st_mode)) return {};
+    std::string link;
+    if (env.Readlink(target, link) <= 0) return FileResult::FromErrno();
     target = link.front() == '/' ? link : FolderOf(target) + '/' + link;
   }
   return FileResult::FromErrno(ELOOP);
 }
 
-std::string CanonicalPath(const std::string& path) {
+std::string CanonicalPath(const std::string& path, CFileEnv& env) {
   std::string target;
-  if (!ResolveLinks(AbsolutePath(path), target).ok) target = AbsolutePath(path);
+  if (!ResolveLinks(AbsolutePath(path), target, env).ok) target = AbsolutePath(path);
   char* folder = ::realpath(FolderOf(target).c_str(), nullptr);
   if (!folder) return target;
   std::string canonical = folder;
@@ -104,23 +104,23 @@ std::string XdgFolder(const char* variable, const char* fallbackUnderHome) {
 std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", "/.local/share"); }
 std::string UserStateFolder() { return XdgFolder("XDG_STATE_HOME", "/.local/state"); }
 
-FileResult MakeFolders(const std::string& folder) {
+FileResult MakeFolders(const std::string& folder, CFileEnv& env) {
   if (folder.empty() || folder == "/" || folder == ".") return {};
   struct stat info {};
-  if (::stat(folder.c_str(), &info) == 0) {
+  if (env.Stat(folder, info) == 0) {
     return S_ISDIR(info.st_mode) ? FileResult{} : FileResult::FromErrno(ENOTDIR);
   }
-  if (FileResult parent = MakeFolders(FolderOf(folder)); !parent.ok) return parent;
-  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return FileResult::FromErrno();
+  if (FileResult parent = MakeFolders(FolderOf(folder), env); !parent.ok) return parent;
+  if (env.Mkdir(folder, 0700) != 0 && errno != EEXIST) return FileResult::FromErrno();
   return {};
 }
 
-FileResult MakePrivateFolder(const std::string& folder) {
-  if (FileResult made = MakeFolders(folder); !made.ok) return made;
+FileResult MakePrivateFolder(const std::string& folder, CFileEnv& env) {
+  if (FileResult made = MakeFolders(folder, env); !made.ok) return made;
   struct stat info {};
-  if (::stat(folder.c_str(), &info) == 0 && (info.st_mode & 077) != 0 &&
-      info.st_uid == ::geteuid()) {
-    ::chmod(folder.c_str(), info.st_mode & 07700);
+  if (env.Stat(folder, info) == 0 && (info.st_mode & 077) != 0 && info.st_uid == ::geteuid() &&
+      env.Chmod(folder, info.st_mode & 07700) != 0) {
+    return FileResult::FromErrno();
   }
   return {};
 }

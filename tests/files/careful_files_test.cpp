@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "model/atomic_write.h"
-#include "model/file_layer.h"
+#include "files/atomic_write.h"
+#include "files/file_env.h"
 #include "support/scratch_folder.h"
 
 using aerodex::WriteFileAtomically;

@@ -12,8 +12,9 @@
 #include <memory>
 #include <string>
 
-#include "model/file_result.h"
-#include "model/process_identity.h"
+#include "files/file_env.h"
+#include "files/file_result.h"
+#include "files/process_identity.h"
 
 namespace aerodex {
 
@@ -27,44 +28,47 @@ struct LockHolder {
 
 class CLogLock {
  public:
-  enum class Outcome {
-    kAcquired,  // this object holds the lock now
-    kHeld,      // a live process holds it: see Holder()
-    kUnlocked,  // no lock could be made (a read-only folder, something else at the
-                // lock's name): see Problem(); the log is not locked
-  };
-
-  CLogLock() = default;
+  explicit CLogLock(CFileEnv& env = DefaultFileEnv()) : env_(env) {}
   ~CLogLock();
   CLogLock(const CLogLock&) = delete;
   CLogLock& operator=(const CLogLock&) = delete;
 
-  // Tries to lock the log at path (which need not exist yet).
-  Outcome Acquire(const std::string& path);
+  // Tries to lock the log at path (which need not exist yet). ok: this
+  // object holds the lock now; kLockedByAnother: a live process holds it (see
+  // Holder()); any other failure: no lock could be made (a read-only folder,
+  // something else at the lock's name), the reason is also Problem() and the
+  // log is not locked.
+  FileResult Acquire(const std::string& path);
   // Gives the lock up and removes the lock file; nothing when not held.
   void Release();
 
   bool IsHeld() const { return fd_ >= 0; }
-  // Who holds the lock after Acquire answered kHeld.
+  // Who holds the lock after Acquire answered kLockedByAnother.
   const LockHolder& Holder() const { return holder_; }
-  // Why no lock could be made after kUnlocked.
+  // Why no lock could be made, after any other failure; empty otherwise.
   const std::string& Problem() const { return problem_; }
   const std::string& LockPath() const { return lockPath_; }
 
   // The lock file's name for the log at path (links followed).
-  static std::string LockPathFor(const std::string& path);
+  static std::string LockPathFor(const std::string& path, CFileEnv& env = DefaultFileEnv());
 
  private:
+  enum class Outcome { kAcquired, kHeld, kUnlocked };
+  Outcome TryAcquire(const std::string& path);
+  void NoteProblem(std::string text, FileCode code);
   Outcome Attempt();
   Outcome TakeOverOrReport(int existing);
   bool PlaceOwnLock(const std::string& text);
   bool LockPathUsable();
+  void DropOwnTemporary();
 
+  CFileEnv& env_;
   std::string lockPath_;
   int fd_ = -1;
   std::string ownTemp_;
   LockHolder holder_;
   std::string problem_;
+  FileCode problemCode_ = FileCode::kOk;
 };
 
 }  // namespace aerodex

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/atomic_write.h"
+#include "files/atomic_write.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,9 +8,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <random>
+#include <vector>
 
-#include "model/file_paths.h"
-#include "model/process_identity.h"
+#include "files/file_paths.h"
+#include "files/process_identity.h"
 
 namespace aerodex {
 namespace {
@@ -27,26 +27,29 @@ std::string RandomHex() {
 
 // The new file takes over the old one's permissions and, where the system
 // allows it, its owner and group.
-void CopyOwnership(int fd, const struct stat& old) {
-  ::fchmod(fd, old.st_mode & 07777);
-  if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-    [[maybe_unused]] int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+FileResult CopyOwnership(CFileEnv& env, int fd, const struct stat& old) {
+  if (env.Fchmod(fd, old.st_mode & 07777) != 0) return FileResult::FromErrno();
+  // Only root may give a file away; the group alone is the best anyone else
+  // can do, and not even that is a reason to refuse the save.
+  if (env.Fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] const int groupOnly = env.Fchown(fd, static_cast<uid_t>(-1), old.st_gid);
   }
+  return {};
 }
 
 // Makes the rename itself durable. Some file systems refuse to sync a
 // folder; the new file is complete and in place by then, so that is not a failure.
-void SyncFolder(CFileLayer& files, const std::string& folder) {
-  const int fd = files.Open(folder, O_RDONLY | O_DIRECTORY, 0);
+void SyncFolder(CFileEnv& env, const std::string& folder) {
+  const int fd = env.Open(folder, O_RDONLY | O_DIRECTORY, 0);
   if (fd < 0) return;
-  files.Fsync(fd);
-  files.Close(fd);
+  [[maybe_unused]] const int synced = env.Fsync(fd);
+  env.Close(fd);  // opened read-only: nothing to lose
 }
 
-FileResult WriteTemporary(CFileLayer& files, int fd, const std::string& bytes) {
+FileResult WriteTemporary(CFileEnv& env, int fd, const std::string& bytes) {
   int error = 0;
-  if (!WriteAll(files, fd, bytes) || files.Fsync(fd) != 0) error = errno;
-  if (files.Close(fd) != 0 && error == 0) error = errno;
+  if (!WriteAll(env, fd, bytes) || env.Fsync(fd) != 0) error = errno;
+  if (env.Close(fd) != 0 && error == 0) error = errno;
   return error == 0 ? FileResult{} : FileResult::FromErrno(error);
 }
 
@@ -81,69 +84,80 @@ std::string TemporaryPrefix(const std::string& target) {
 }
 
 // A name no one else has; O_EXCL also refuses a link planted at the name.
-int CreateTemporaryBeside(CFileLayer& files, const std::string& target, mode_t mode,
+int CreateTemporaryBeside(CFileEnv& env, const std::string& target, mode_t mode,
                           std::string& temp) {
   const std::string folder = FolderOf(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string suffix = std::to_string(::getpid()) + '-' + RandomHex();
     temp = folder + '/' + TemporaryPrefix(target) + suffix;
-    const int fd = files.Open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
+    const int fd = env.Open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   errno = EEXIST;
   return -1;
 }
 
-void RemoveStaleTemporaries(const std::string& target) {
+// Tidying only: a temporary that cannot be listed or removed harms nothing.
+void RemoveStaleTemporaries(const std::string& target, CFileEnv& env) {
   const std::string folder = FolderOf(target);
   const std::string prefix = TemporaryPrefix(target);
   const std::string olderPrefix = NameOf(target) + kSavingMark;
-  DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return;
-  while (const dirent* item = ::readdir(dir)) {
-    const pid_t owner = OwnerOfTemporary(item->d_name, prefix, olderPrefix);
+  std::vector<std::string> names;
+  if (env.ListFolder(folder, names) != 0) return;
+  for (const std::string& name : names) {
+    const pid_t owner = OwnerOfTemporary(name, prefix, olderPrefix);
     if (owner > 0 && owner != ::getpid() && !IsProcessAlive(owner, 0)) {
-      ::unlinkat(::dirfd(dir), item->d_name, 0);
+      [[maybe_unused]] const int removed = env.Unlink(folder + '/' + name);
     }
   }
-  ::closedir(dir);
 }
 
-FileResult CheckReplaceable(const std::string& target) {
+FileResult CheckReplaceable(const std::string& target, CFileEnv& env) {
   struct stat info {};
-  if (::stat(target.c_str(), &info) != 0)
-    return errno == ENOENT ? FileResult{} : FileResult::FromErrno();
-  if (!S_ISREG(info.st_mode)) return FileResult::Failure("It is not a regular file.");
+  if (env.Stat(target, info) != 0) return errno == ENOENT ? FileResult{} : FileResult::FromErrno();
+  if (!S_ISREG(info.st_mode)) {
+    return FileResult::Failure("It is not a regular file.", FileCode::kNotRegularFile);
+  }
   // A log marked read-only is the user's word, even where the system would let
   // the owner (or root) replace it.
-  if ((info.st_mode & 0222) == 0) return FileResult::Failure("The file is read-only.");
-  if (::access(target.c_str(), W_OK) != 0) return FileResult::FromErrno();
+  if ((info.st_mode & 0222) == 0) {
+    return FileResult::Failure("The file is read-only.", FileCode::kReadOnly);
+  }
+  if (env.Access(target, W_OK) != 0) return FileResult::FromErrno();
   return {};
 }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes,
                                const AtomicWriteOptions& options) {
-  CFileLayer& files = *options.files;
+  CFileEnv& env = *options.env;
   std::string target;
-  if (FileResult resolved = ResolveLinks(path, target); !resolved.ok) return resolved;
-  if (FileResult allowed = CheckReplaceable(target); !allowed.ok) return allowed;
-  RemoveStaleTemporaries(target);
+  if (FileResult resolved = ResolveLinks(path, target, env); !resolved.ok) return resolved;
+  if (FileResult allowed = CheckReplaceable(target, env); !allowed.ok) return allowed;
+  RemoveStaleTemporaries(target, env);
 
   struct stat old {};
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  const bool replacing = env.Stat(target, old) == 0;
   std::string temp;
-  const int fd = CreateTemporaryBeside(files, target, replacing ? 0600 : 0666, temp);
+  const int fd = CreateTemporaryBeside(env, target, replacing ? 0600 : 0666, temp);
   if (fd < 0) return FileResult::FromErrno();
-  if (replacing) CopyOwnership(fd, old);
-  if (options.mode) ::fchmod(fd, *options.mode);
-  FileResult result = WriteTemporary(files, fd, bytes);
+  FileResult result = replacing ? CopyOwnership(env, fd, old) : FileResult{};
+  if (result.ok && options.mode && env.Fchmod(fd, *options.mode) != 0) {
+    result = FileResult::FromErrno();
+  }
+  if (result.ok) {
+    result = WriteTemporary(env, fd, bytes);
+  } else {
+    env.Close(fd);  // failing already; the file goes below
+  }
   if (result.ok && replacing && options.beforeReplace) options.beforeReplace(target);
-  if (result.ok && files.Rename(temp, target) != 0) result = FileResult::FromErrno();
+  if (result.ok && env.Rename(temp, target) != 0) result = FileResult::FromErrno();
   if (!result.ok) {
-    files.Unlink(temp);
+    // The failure is what the user must read; a temporary that stays is a
+    // dead process's by the next save, which removes it.
+    [[maybe_unused]] const int removed = env.Unlink(temp);
     return result;
   }
-  SyncFolder(files, FolderOf(target));
+  SyncFolder(env, FolderOf(target));
   return {};
 }
 

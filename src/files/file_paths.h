@@ -8,9 +8,12 @@
 #include <cstdint>
 #include <string>
 
-#include "model/file_result.h"
+#include "files/file_result.h"
 
 namespace aerodex {
+
+class CFileEnv;
+CFileEnv& DefaultFileEnv();
 
 std::string FolderOf(const std::string& path);  // "." for a bare name
 std::string NameOf(const std::string& path);
@@ -21,12 +24,13 @@ std::string AbsolutePath(const std::string& path);
 // The file that path names once every symbolic link is followed, even when
 // the last link points at a file that does not exist yet (saving creates it
 // there). path itself when it is not a link.
-FileResult ResolveLinks(const std::string& path, std::string& target);
+FileResult ResolveLinks(const std::string& path, std::string& target,
+                        CFileEnv& env = DefaultFileEnv());
 
 // One spelling for every way of naming the same file: links followed (the
 // last one too), "..", "." and repeated slashes resolved through the real
 // folder. Falls back to the absolute form where the folder cannot be resolved.
-std::string CanonicalPath(const std::string& path);
+std::string CanonicalPath(const std::string& path, CFileEnv& env = DefaultFileEnv());
 
 // The longest file name the folder's file system takes (255 on most).
 std::size_t NameMaxOf(const std::string& folder);
@@ -45,8 +49,8 @@ std::string UserDataFolder();
 std::string UserStateFolder();
 
 // Creates the folder and its missing parents, private to the user (0700).
-FileResult MakeFolders(const std::string& folder);
+FileResult MakeFolders(const std::string& folder, CFileEnv& env = DefaultFileEnv());
 // The same, and a folder that was there already is made private too.
-FileResult MakePrivateFolder(const std::string& folder);
+FileResult MakePrivateFolder(const std::string& folder, CFileEnv& env = DefaultFileEnv());
 
 }  // namespace aerodex

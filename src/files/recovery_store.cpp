@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/recovery_store.h"
+#include "files/recovery_store.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,10 +8,10 @@
 #include <atomic>
 #include <sstream>
 
-#include "model/atomic_write.h"
-#include "model/file_layer.h"
-#include "model/file_paths.h"
-#include "model/process_identity.h"
+#include "files/atomic_write.h"
+#include "files/file_env.h"
+#include "files/file_paths.h"
+#include "files/process_identity.h"
 
 namespace aerodex {
 namespace {
@@ -69,15 +68,17 @@ std::string InfoText(const std::string& logPath, const FileStamp& base,
          "\nbase=" + base.ToText() + "\nbase-hash=" + baseHash + '\n';
 }
 
-FileResult WritePrivately(const std::string& path, const std::string& bytes) {
+FileResult WritePrivately(CFileEnv& env, const std::string& path, const std::string& bytes) {
   AtomicWriteOptions options;
+  options.env = &env;
   options.mode = 0600;
   return WriteFileAtomically(path, bytes, options);
 }
 
-bool ReadInfo(const std::string& infoPath, RecoverySnapshot& snapshot) {
+bool ReadInfo(CFileEnv& env, const std::string& infoPath, RecoverySnapshot& snapshot) {
   std::string text;
-  if (!ReadWholeFile(infoPath, text).ok || text.rfind(kInfoHeader, 0) != 0) return false;
+  if (!ReadWholeFile(infoPath, text, nullptr, env).ok || text.rfind(kInfoHeader, 0) != 0)
+    return false;
   std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
@@ -95,16 +96,16 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 }  // namespace
 
-CRecoveryStore::CRecoveryStore(std::string folder) : folder_(std::move(folder)) {}
+CRecoveryStore::CRecoveryStore(std::string folder, CFileEnv& env)
+    : folder_(std::move(folder)), env_(env) {}
 
 std::string CRecoveryStore::DefaultFolder() { return UserStateFolder() + "/aerodex/recovery"; }
 
 std::vector<RecoverySnapshot> CRecoveryStore::FindOrphans() const {
   std::vector<RecoverySnapshot> found;
-  DIR* dir = ::opendir(folder_.c_str());
-  if (!dir) return found;
-  while (const dirent* item = ::readdir(dir)) {
-    const std::string file = item->d_name;
+  std::vector<std::string> files;
+  if (env_.ListFolder(folder_, files) != 0) return found;  // no folder: nothing was left
+  for (const std::string& file : files) {
     if (!EndsWith(file, kInfoSuffix)) continue;
     const std::string name = file.substr(0, file.size() - std::string(kInfoSuffix).size());
     if (WriterIsAlive(name)) continue;
@@ -112,7 +113,7 @@ std::vector<RecoverySnapshot> CRecoveryStore::FindOrphans() const {
     snapshot.infoPath = folder_ + '/' + file;
     snapshot.bytesPath = folder_ + '/' + name + kBytesSuffix;
     struct stat info {};
-    if (!ReadInfo(snapshot.infoPath, snapshot) || ::stat(snapshot.bytesPath.c_str(), &info) != 0) {
+    if (!ReadInfo(env_, snapshot.infoPath, snapshot) || env_.Stat(snapshot.bytesPath, info) != 0) {
       Discard(snapshot);  // written no further than its first half: nothing to recover
       continue;
     }
@@ -120,18 +121,21 @@ std::vector<RecoverySnapshot> CRecoveryStore::FindOrphans() const {
     snapshot.timeNanoseconds = info.st_mtim.tv_nsec;
     found.push_back(snapshot);
   }
-  ::closedir(dir);
   std::sort(found.begin(), found.end(),
             [](const RecoverySnapshot& a, const RecoverySnapshot& b) { return a.time > b.time; });
   return found;
 }
 
-void CRecoveryStore::Discard(const RecoverySnapshot& snapshot) {
-  ::unlink(snapshot.bytesPath.c_str());
-  ::unlink(snapshot.infoPath.c_str());
+// The bytes go first: an info file without them is discarded when found, bytes
+// without their info are never offered. What cannot be removed stays to be
+// found again.
+void CRecoveryStore::Discard(const RecoverySnapshot& snapshot) const {
+  [[maybe_unused]] const int bytes = env_.Unlink(snapshot.bytesPath);
+  [[maybe_unused]] const int info = env_.Unlink(snapshot.infoPath);
 }
 
-CRecoveryWriter::CRecoveryWriter(std::string folder) : folder_(std::move(folder)) {
+CRecoveryWriter::CRecoveryWriter(std::string folder, CFileEnv& env)
+    : folder_(std::move(folder)), env_(env) {
   const std::string name = SnapshotName();
   infoPath_ = folder_ + '/' + name + kInfoSuffix;
   bytesPath_ = folder_ + '/' + name + kBytesSuffix;
@@ -141,21 +145,22 @@ CRecoveryWriter::~CRecoveryWriter() { Remove(); }
 
 FileResult CRecoveryWriter::Write(const std::string& bytes, const std::string& logPath,
                                   const FileStamp& base, const std::string& baseHash) {
-  if (FileResult made = MakePrivateFolder(folder_); !made.ok) return made;
+  if (FileResult made = MakePrivateFolder(folder_, env_); !made.ok) return made;
   // The description first: bytes without it could not be placed.
   const std::string info = InfoText(logPath, base, baseHash);
   if (info != writtenInfo_) {
-    if (FileResult written = WritePrivately(infoPath_, info); !written.ok) return written;
+    if (FileResult written = WritePrivately(env_, infoPath_, info); !written.ok) return written;
     writtenInfo_ = info;
   }
   written_ = true;
-  return WritePrivately(bytesPath_, bytes);
+  return WritePrivately(env_, bytesPath_, bytes);
 }
 
 void CRecoveryWriter::Remove() {
   if (!written_) return;
-  ::unlink(bytesPath_.c_str());
-  ::unlink(infoPath_.c_str());
+  // As Discard: bytes first, and what stays is found as an orphan later.
+  [[maybe_unused]] const int bytes = env_.Unlink(bytesPath_);
+  [[maybe_unused]] const int info = env_.Unlink(infoPath_);
   written_ = false;
   writtenInfo_.clear();
 }

@@ -22,7 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "model/file_result.h"
+#include "files/file_env.h"
+#include "files/file_result.h"
 
 namespace aerodex {
 
@@ -36,7 +37,7 @@ struct BackupVersion {
 
 class CBackupStore {
  public:
-  explicit CBackupStore(std::string root = DefaultRoot());
+  explicit CBackupStore(std::string root = DefaultRoot(), CFileEnv& env = DefaultFileEnv());
   static std::string DefaultRoot();
   const std::string& Root() const { return root_; }
 
@@ -56,10 +57,11 @@ class CBackupStore {
 
  private:
   FileResult PrepareFolder(const std::string& logPath, std::string& folder) const;
-  static std::vector<BackupVersion> ListFolder(const std::string& folder);
-  static void Prune(const std::string& folder);
+  std::vector<BackupVersion> ListFolder(const std::string& folder) const;
+  void Prune(const std::string& folder) const;
 
   std::string root_;
+  CFileEnv& env_;
 };
 
 // Which versions survive pruning, for their save times in order newest first.

@@ -16,8 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "model/file_result.h"
-#include "model/file_stamp.h"
+#include "files/file_env.h"
+#include "files/file_result.h"
+#include "files/file_stamp.h"
 
 namespace aerodex {
 
@@ -33,22 +34,24 @@ struct RecoverySnapshot {
 
 class CRecoveryStore {
  public:
-  explicit CRecoveryStore(std::string folder = DefaultFolder());
+  explicit CRecoveryStore(std::string folder = DefaultFolder(), CFileEnv& env = DefaultFileEnv());
   static std::string DefaultFolder();
   const std::string& Folder() const { return folder_; }
 
   // Snapshots whose writer is no longer running, newest first.
   std::vector<RecoverySnapshot> FindOrphans() const;
-  static void Discard(const RecoverySnapshot& snapshot);
+  void Discard(const RecoverySnapshot& snapshot) const;
 
  private:
   std::string folder_;
+  CFileEnv& env_;
 };
 
 // The snapshot of one window. The destructor removes it: a normal end.
 class CRecoveryWriter {
  public:
-  explicit CRecoveryWriter(std::string folder = CRecoveryStore::DefaultFolder());
+  explicit CRecoveryWriter(std::string folder = CRecoveryStore::DefaultFolder(),
+                           CFileEnv& env = DefaultFileEnv());
   ~CRecoveryWriter();
   CRecoveryWriter(const CRecoveryWriter&) = delete;
   CRecoveryWriter& operator=(const CRecoveryWriter&) = delete;
@@ -56,11 +59,11 @@ class CRecoveryWriter {
   FileResult Write(const std::string& bytes, const std::string& logPath, const FileStamp& base,
                    const std::string& baseHash);
   void Remove();
-  bool HasSnapshot() const { return written_; }
   const std::string& BytesPath() const { return bytesPath_; }
 
  private:
   std::string folder_;
+  CFileEnv& env_;
   std::string infoPath_;
   std::string bytesPath_;
   std::string writtenInfo_;

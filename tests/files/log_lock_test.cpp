@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/log_lock.h"
+#include "files/log_lock.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,26 +8,33 @@
 
 #include <functional>
 
-#include "model/process_identity.h"
+#include "files/process_identity.h"
 #include "support/scratch_folder.h"
 
 using aerodex::CLogLock;
-using Outcome = aerodex::CLogLock::Outcome;
+using aerodex::FileCode;
+
+namespace {
+
+// What an attempt ended in, as the tests name it.
+FileCode Locking(CLogLock& lock, const std::string& log) { return lock.Acquire(log).code; }
+
+}  // namespace
 
 TEST(LogLockTest, OneHolderAtATimeNamedToTheOthers) {
   ScratchFolder dir;
   const std::string log = dir / "log.adx";
   CLogLock first, second;
-  ASSERT_EQ(first.Acquire(log), Outcome::kAcquired);
+  ASSERT_EQ(Locking(first, log), FileCode::kOk);
   EXPECT_TRUE(std::filesystem::exists(first.LockPath()));
-  ASSERT_EQ(second.Acquire(log), Outcome::kHeld);
+  ASSERT_EQ(Locking(second, log), FileCode::kLockedByAnother);
   EXPECT_EQ(second.Holder().process.pid, ::getpid());
   EXPECT_EQ(second.Holder().process.user, aerodex::ThisProcess().user);
   EXPECT_NE(second.Holder().Describe().find("process " + std::to_string(::getpid()) + ", since "),
             std::string::npos);
   first.Release();
   EXPECT_FALSE(std::filesystem::exists(first.LockPath()));
-  EXPECT_EQ(second.Acquire(log), Outcome::kAcquired);
+  EXPECT_EQ(Locking(second, log), FileCode::kOk);
 }
 
 TEST(LogLockTest, ALinkedLogIsLockedBesideItsTarget) {
@@ -36,8 +43,8 @@ TEST(LogLockTest, ALinkedLogIsLockedBesideItsTarget) {
   Spit(dir / "real/log.adx", "");
   std::filesystem::create_symlink("real/log.adx", dir / "link.adx");
   CLogLock viaLink, direct;
-  ASSERT_EQ(viaLink.Acquire(dir / "link.adx"), Outcome::kAcquired);
-  EXPECT_EQ(direct.Acquire(dir / "real/log.adx"), Outcome::kHeld);
+  ASSERT_EQ(Locking(viaLink, dir / "link.adx"), FileCode::kOk);
+  EXPECT_EQ(Locking(direct, dir / "real/log.adx"), FileCode::kLockedByAnother);
 }
 
 TEST(LogLockTest, ALockLeftByACrashIsTakenOverWithoutAsking) {
@@ -47,9 +54,9 @@ TEST(LogLockTest, ALockLeftByACrashIsTakenOverWithoutAsking) {
        "aerodex lock\nuser=someone\nhost=" + aerodex::ThisProcess().host +
            "\npid=" + std::to_string(EndedProcessId()) + "\nsince=1\n");
   CLogLock lock;
-  EXPECT_EQ(lock.Acquire(log), Outcome::kAcquired);
+  EXPECT_EQ(Locking(lock, log), FileCode::kOk);
   CLogLock other;
-  ASSERT_EQ(other.Acquire(log), Outcome::kHeld);
+  ASSERT_EQ(Locking(other, log), FileCode::kLockedByAnother);
   EXPECT_EQ(other.Holder().process.pid, ::getpid());  // the new lock is ours
 }
 
@@ -57,7 +64,7 @@ TEST(LogLockTest, ALongNameGetsALockThatFits) {
   ScratchFolder dir;
   const std::string log = dir / (std::string(250, 'x') + ".adx");
   CLogLock lock;
-  ASSERT_EQ(lock.Acquire(log), Outcome::kAcquired);
+  ASSERT_EQ(Locking(lock, log), FileCode::kOk);
   EXPECT_LE(std::filesystem::path(lock.LockPath()).filename().string().size(), 255u);
 }
 
@@ -83,7 +90,7 @@ TEST(LogLockTest, WhatIsNoLockFileIsAProblemNeverAWait) {
     plant();
     const auto before = dir.Names();
     CLogLock lock;
-    EXPECT_EQ(lock.Acquire(log), Outcome::kUnlocked) << what;
+    EXPECT_EQ(Locking(lock, log), FileCode::kNotRegularFile) << what;
     EXPECT_NE(lock.Problem().find(what), std::string::npos) << lock.Problem();
     EXPECT_FALSE(lock.IsHeld());
     EXPECT_EQ(dir.Names(), before) << what;

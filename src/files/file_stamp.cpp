@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/file_stamp.h"
+#include "files/file_stamp.h"
 
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
 #include <sstream>
+
+#include "files/file_env.h"
 
 namespace aerodex {
 namespace {
@@ -23,20 +25,20 @@ FileStamp FromStat(const struct stat& info) {
 
 }  // namespace
 
-FileStamp StampOf(const std::string& path) {
+FileStamp StampOf(const std::string& path, CFileEnv& env) {
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return {};
+  if (env.Stat(path, info) != 0) return {};
   return FromStat(info);
 }
 
-FileStamp StampOfOpenFile(int fd) {
+FileStamp StampOfOpenFile(int fd, CFileEnv& env) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0) return {};
+  if (env.Fstat(fd, info) != 0) return {};
   return FromStat(info);
 }
 
-bool ChangedSince(const FileStamp& known, const std::string& path) {
-  const FileStamp now = StampOf(path);
+bool ChangedSince(const FileStamp& known, const std::string& path, CFileEnv& env) {
+  const FileStamp now = StampOf(path, env);
   if (!now.exists) return false;
   return !known.exists || !(now == known);
 }

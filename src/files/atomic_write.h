@@ -14,13 +14,13 @@
 #include <optional>
 #include <string>
 
-#include "model/file_layer.h"
-#include "model/file_result.h"
+#include "files/file_env.h"
+#include "files/file_result.h"
 
 namespace aerodex {
 
 struct AtomicWriteOptions {
-  CFileLayer* files = &DefaultFileLayer();
+  CFileEnv* env = &DefaultFileEnv();
   // Called with the file about to be replaced, when there is one, once the new
   // bytes are safely on disk and just before the rename: the moment to keep
   // the old version. It cannot stop the write.
@@ -37,17 +37,16 @@ FileResult WriteFileAtomically(const std::string& path, const std::string& bytes
 
 // Whether the file at target may be replaced by this user: it must be a
 // regular file with a write permission and a writable folder.
-FileResult CheckReplaceable(const std::string& target);
+FileResult CheckReplaceable(const std::string& target, CFileEnv& env = DefaultFileEnv());
 
 // The temporary files of processes that are gone, beside target, are deleted.
-void RemoveStaleTemporaries(const std::string& target);
+void RemoveStaleTemporaries(const std::string& target, CFileEnv& env = DefaultFileEnv());
 
 // The name every temporary file for target begins with.
 std::string TemporaryPrefix(const std::string& target);
 
 // Creates a new temporary file beside target, exclusively and without
 // following links, and names it in temp; the descriptor, or -1 with errno.
-int CreateTemporaryBeside(CFileLayer& files, const std::string& target, mode_t mode,
-                          std::string& temp);
+int CreateTemporaryBeside(CFileEnv& env, const std::string& target, mode_t mode, std::string& temp);
 
 }  // namespace aerodex

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/process_identity.h"
+#include "files/process_identity.h"
 
 #include <pwd.h>
 #include <signal.h>
