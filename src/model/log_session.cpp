@@ -14,6 +14,7 @@ CLogSession::CLogSession(CAerodexDoc& doc, CSessionPort& port, CFileEnv& env,
       port_(port),
       env_(env),
       backups_(folders.backups, env),
+      recoveryStore_(folders.recovery, env),
       recovery_(folders.recovery, env),
       snapshotRevision_(doc.Revision()) {}
 
@@ -65,22 +66,22 @@ FileResult CLogSession::Reload() {
   return Load(path_, std::move(lock_));
 }
 
+// The session's own lock, lent for a reload or a recovery, goes back when it fails.
+void CLogSession::GiveBack(std::unique_ptr<CLogLock> lock) {
+  if (!lock_ && lock && !path_.empty() && lock->LockPath() == CLogLock::LockPathFor(path_, env_)) {
+    lock_ = std::move(lock);
+  }
+}
+
 FileResult CLogSession::Load(const std::string& path, std::unique_ptr<CLogLock> lock) {
-  // The session's own lock, lent for a reload, goes back when it fails.
-  const auto giveBack = [this, &lock] {
-    if (!lock_ && lock && !path_.empty() &&
-        lock->LockPath() == CLogLock::LockPathFor(path_, env_)) {
-      lock_ = std::move(lock);
-    }
-  };
   std::string bytes;
   FileStamp stamp;
   if (const FileResult read = ReadWholeFile(path, bytes, &stamp, env_); !read.ok) {
-    giveBack();
+    GiveBack(std::move(lock));
     return read.Under(kFailedToOpen);
   }
   if (FileResult loaded = LoadDocumentBytes(doc_, bytes); !loaded.ok) {
-    giveBack();
+    GiveBack(std::move(lock));
     return loaded;
   }
   std::string target;
@@ -146,6 +147,59 @@ FileResult CLogSession::SaveBytes(const std::string& bytes) {
   if (path_.empty()) return FileResult::Failure("The log has no file yet.", FileCode::kNotFound);
   if (FileResult allowed = MayReplace(path_); !allowed.ok) return allowed;
   return Write(bytes, path_);
+}
+
+FileResult CLogSession::Recover(const RecoverySnapshot& snapshot) {
+  std::string bytes;
+  if (FileResult read = ReadWholeFile(snapshot.bytesPath, bytes, nullptr, env_); !read.ok) {
+    return read;
+  }
+  // Checked apart first: a damaged snapshot leaves the document as it was.
+  if (CAerodexDoc check; !LoadDocumentBytes(check, bytes).ok) {
+    return FileResult::Failure(kUnexpectedFormat, FileCode::kBadFormat);
+  }
+  std::unique_ptr<CLogLock> lock;
+  if (!snapshot.logPath.empty()) {
+    FileResult result;
+    lock = LockFor(snapshot.logPath, false, result);
+    if (!lock) return result;
+  }
+  if (FileResult loaded = LoadDocumentBytes(doc_, bytes); !loaded.ok) {
+    GiveBack(std::move(lock));
+    return loaded;
+  }
+  AdoptRecovered(snapshot, std::move(lock));
+  // A copy among the versions as well, best effort: from here on the work is
+  // in the document and, once written, in its own snapshot.
+  [[maybe_unused]] const FileResult copied =
+      backups_.Adopt(snapshot.logPath, snapshot.bytesPath, doc_.Clock().Now());
+  recoveryStore_.Discard(snapshot);
+  doc_.SetModifiedFlag(true);
+  snapshotRevision_.reset();
+  return {};
+}
+
+// The log as it is now where it still holds the version the work began
+// from; otherwise (or where it cannot be read) that version, so that a save
+// asks before replacing what another program wrote since.
+void CLogSession::AdoptRecovered(const RecoverySnapshot& snapshot, std::unique_ptr<CLogLock> lock) {
+  std::string bytes;
+  FileStamp stamp;
+  bool changed = false;
+  if (!snapshot.logPath.empty()) {
+    const FileResult read = ReadWholeFile(snapshot.logPath, bytes, &stamp, env_);
+    changed = !read.ok && read.code != FileCode::kNotFound;
+    // Snapshots written before they recorded a hash can only go by the stamp.
+    if (read.ok) {
+      changed = snapshot.baseHash.empty() ? !(stamp == snapshot.base)
+                                          : ContentHash(bytes) != snapshot.baseHash;
+    }
+  }
+  if (changed) {
+    Adopt(snapshot.logPath, std::move(lock), snapshot.base, snapshot.baseHash);
+  } else {
+    Adopt(snapshot.logPath, std::move(lock), stamp, ContentHash(bytes));
+  }
 }
 
 FileResult CLogSession::WriteSnapshot() {

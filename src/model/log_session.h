@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "files/backup_store.h"
@@ -67,6 +68,14 @@ class CLogSession {
   FileResult SaveAs(const std::string& path);
   // Writes bytes that are a log already (a kept version being restored).
   FileResult SaveBytes(const std::string& bytes);
+  // Takes the work of a snapshot a crash left behind as the session's: its
+  // log, under the lock the session holds for it already or a new one, and
+  // the version of the file the work began from where the file changed
+  // since, so that the next save asks before replacing the newer file. The
+  // snapshot goes among the log's versions and out of the recovery folder;
+  // the caller writes the work's own snapshot next (WriteSnapshot). On
+  // failure the session, the document and the snapshot stay as they were.
+  FileResult Recover(const RecoverySnapshot& snapshot);
   // Unsaved changes to the recovery snapshot, when the log changed since the last one.
   FileResult WriteSnapshot();
   // Gives up the lock and removes the snapshot: a normal end.
@@ -83,17 +92,20 @@ class CLogSession {
   const std::string& BackupProblem() const { return backupProblem_; }
   const CBackupStore& Backups() const { return backups_; }
   CRecoveryWriter& Recovery() { return recovery_; }
+  const CRecoveryStore& RecoveryStore() const { return recoveryStore_; }
 
  private:
   // The session's own lock when path is its log, else a new one, asking the
   // port where it cannot be held; null with the reason when not to go on.
   std::unique_ptr<CLogLock> LockFor(const std::string& path, bool saving, FileResult& result);
   bool IsOwnLog(const std::string& path) const;
+  void GiveBack(std::unique_ptr<CLogLock> lock);
   void Adopt(const std::string& path, std::unique_ptr<CLogLock> lock, const FileStamp& stamp,
              std::string hash);
   FileResult Load(const std::string& path, std::unique_ptr<CLogLock> lock);
   FileResult MayReplace(const std::string& path);
   FileResult Write(const std::string& bytes, const std::string& path);
+  void AdoptRecovered(const RecoverySnapshot& snapshot, std::unique_ptr<CLogLock> lock);
 
   CAerodexDoc& doc_;
   CSessionPort& port_;
@@ -103,8 +115,9 @@ class CLogSession {
   FileStamp stamp_;
   std::string baseHash_;  // ContentHash of the file stamp_ describes; empty when unknown
   CBackupStore backups_;
+  CRecoveryStore recoveryStore_;
   CRecoveryWriter recovery_;
-  std::uint64_t snapshotRevision_ = 0;
+  std::optional<std::uint64_t> snapshotRevision_;  // none: the work has no snapshot yet
   std::string backupProblem_;
   LockHolder lastHolder_;
 };
