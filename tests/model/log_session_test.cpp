@@ -29,6 +29,8 @@ class Answers final : public aerodex::CSessionPort {
   }
   bool ProceedUnlocked(const std::string&, const FileResult&) override { return true; }
   bool OverwriteChanged(const std::string&) override { return false; }
+  bool MayReplaceDocument() override { return replace; }
+  bool replace = true;
 };
 
 class LogSessionTest : public ::testing::Test {
@@ -239,6 +241,23 @@ TEST_F(LogSessionTest, AFileChangedMeanwhileIsReplacedOnlyOnTheWordOfThePort) {
   EXPECT_EQ(saved.code, FileCode::kChangedOnDisk);
   EXPECT_EQ(Slurp(log), "changed elsewhere");
   EXPECT_TRUE(work.IsModified());
+}
+
+TEST_F(LogSessionTest, AnOpenThePortStopsKeepsTheLogAndTheWorkItHad) {
+  CAerodexDoc work;
+  auto session = Reset(work);
+  const std::string other = dir / "logs/other.adx";
+  Spit(other, newBytes);
+  answers.replace = false;
+  EXPECT_FALSE(session->Open(other).ok);
+  EXPECT_EQ(session->Path(), log);
+  EXPECT_TRUE(session->HoldsLock());
+  EXPECT_TRUE(work.IsModified());
+  // The other log's lock went with the refusal: another session may take it.
+  CAerodexDoc second;
+  aerodex::CLogSession next(second, answers, env, folders);
+  answers.replace = true;
+  EXPECT_TRUE(next.Open(other).ok);
 }
 
 TEST_F(LogSessionTest, AHeldLogIsLeftToItsHolderWhenThePortSaysSo) {
