@@ -4,13 +4,11 @@
 // before the log is replaced or the program ends, the document's path and
 // title, and the recent-file list that successful opens and saves feed.
 //
-// It also keeps the open log safe: the log is locked while it is open here
-// (another aerodex opening it is asked first; aerodex-cli refuses to write
-// it); the state of its file is remembered at each open and save, so that a
-// change made on disk by another program is never overwritten without a
-// question; each save keeps the replaced version among the log's earlier
-// versions; and unsaved work is kept in a recovery snapshot after every
-// command, offered again at the next start if this one ends in a crash.
+// The keeping of the log (its lock, the state of its file, the kept versions
+// and the recovery snapshot) is the CLogSession's; this is its window side:
+// the session's questions asked through the frame's dialogs, the notices,
+// the caption's marks, and the offer at start of the work crashed windows
+// left behind.
 #pragma once
 
 #include <QObject>
@@ -18,17 +16,15 @@
 #include <memory>
 
 #include "app/recent_file_list.h"
-#include "files/backup_store.h"
-#include "files/file_stamp.h"
-#include "files/log_lock.h"
 #include "files/recovery_store.h"
 #include "model/document.h"
+#include "model/log_session.h"
 
 namespace aerodex {
 
 class CFrameDialogs;
 
-class CDocumentManager : public QObject {
+class CDocumentManager : public QObject, private CSessionPort {
   Q_OBJECT
 
  public:
@@ -37,12 +33,12 @@ class CDocumentManager : public QObject {
   ~CDocumentManager() override;
 
   // The log's file, empty while it is "Untitled".
-  const QString& PathName() const { return path_; }
+  QString PathName() const;
   // "Untitled" or the file's name.
   QString Title() const;
   CAerodexDoc& Document() const { return doc_; }
   // Whether this window holds the lock of its log.
-  bool HoldsLock() const { return lock_ && lock_->IsHeld(); }
+  bool HoldsLock() const { return session_.HoldsLock(); }
   // " [read-only]" where the log's folder takes no writing, " [not locked]"
   // where no lock could be made for it; empty otherwise.
   QString CaptionMark() const;
@@ -87,35 +83,38 @@ class CDocumentManager : public QObject {
   enum class OpenStatus { kOpened, kCancelled, kFailed };
   OpenStatus DoOpen(const QString& path);
   OpenStatus ReopenIfChanged();
-  OpenStatus LoadFile(const QString& absolute, std::unique_ptr<CLogLock> lock);
+  // What a failed open must not take from the log held here.
+  struct Particulars {
+    explicit Particulars(const CAerodexDoc& doc) : pilot(doc.pilot), lastNNumber(doc.lastNNumber) {}
+    CPilotInfo pilot;
+    std::string lastNNumber;
+  };
+  OpenStatus Loaded(const FileResult& result, const QString& absolute, const Particulars& kept);
   bool DoSave(const QString& path);
-  bool MayOverwrite(const QString& path, std::unique_ptr<CLogLock>& lock);
-  std::unique_ptr<CLogLock> LockFor(const QString& path, bool saving);
-  void Adopt(const QString& path, std::unique_ptr<CLogLock> lock, const FileStamp& stamp);
   struct LogOnDisk;
   bool OfferSnapshot(const RecoverySnapshot& snapshot);
   static LogOnDisk ReadLogOnDisk(const std::string& path);
-  static bool ChangedSinceSnapshot(const RecoverySnapshot& snapshot, const LogOnDisk& log);
   bool FileAway(const RecoverySnapshot& snapshot);
-  bool RecoverSnapshot(const RecoverySnapshot& snapshot, const std::string& bytes, bool logChanged);
-  std::unique_ptr<CLogLock> OwnOrNewLock(const QString& path);
+  bool RecoverSnapshot(const RecoverySnapshot& snapshot);
   void NoteWritability();
   void WriteSnapshot();
-  void DropSnapshot();
   void AddToRecent(const QString& path);
+
+  // The session's questions, asked in the window.
+  bool ProceedDespiteHolder(const std::string& path, const LockHolder& holder,
+                            bool saving) override;
+  bool ProceedUnlocked(const std::string& path, const FileResult& why) override;
+  bool OverwriteChanged(const std::string& path) override;
+  bool MayReplaceDocument() override;
+  // Each question asks the user, whose no ends the operation without a message.
+  bool Answered(bool yes);
 
   CAerodexDoc& doc_;
   CFrameDialogs& dialogs_;
   CRecentFileList& recentFiles_;
-  QString path_;
-  std::unique_ptr<CLogLock> lock_;
-  FileStamp stamp_;         // the log's file as last read or written here
-  std::string baseHash_;    // ContentHash of that file
+  CLogSession session_;
+  bool declined_ = false;   // the user said no to a question of the current operation
   QString readOnlyReason_;  // why nothing can be written beside the log; empty: it can
-  CBackupStore backups_;
-  CRecoveryStore recoveryStore_;
-  CRecoveryWriter recovery_;
-  std::uint64_t snapshotRevision_ = 0;
   bool snapshotProblemShown_ = false;
 };
 

@@ -4,14 +4,13 @@
 // left behind. A snapshot is offered whenever its work is not in its log,
 // whatever the files' times say; no answer deletes it: Discard files it among
 // the log's earlier versions, and so does Recover, before the work opens.
-#include <QFileInfo>
-
 #include "app/document_manager.h"
 #include "app/document_questions.h"
 #include "app/frame_dialogs.h"
 #include "app/qt_text.h"
 #include "model/document_archive.h"
 #include "model/document_file.h"
+#include "model/log_session.h"
 
 namespace aerodex {
 namespace {
@@ -35,24 +34,15 @@ struct CDocumentManager::LogOnDisk {
 void CDocumentManager::OnCommandFinished() { WriteSnapshot(); }
 
 void CDocumentManager::WriteSnapshot() {
-  if (!doc_.IsModified() || doc_.Revision() == snapshotRevision_) return;
-  snapshotRevision_ = doc_.Revision();
-  if (!CheckSavable(doc_).empty()) return;  // Save will say why
-  const FileResult written =
-      recovery_.Write(SaveDocument(doc_), ToLocalPath(path_), stamp_, baseHash_);
+  const FileResult written = session_.WriteSnapshot();
   if (written.ok || snapshotProblemShown_) return;
   snapshotProblemShown_ = true;  // said once; the work itself is unharmed
   dialogs_.ShowMessage(SnapshotFailedNotice(LocalText(written.message)));
 }
 
-void CDocumentManager::DropSnapshot() {
-  recovery_.Remove();
-  snapshotRevision_ = doc_.Revision();
-}
-
 bool CDocumentManager::OfferRecovery() {
   bool recovered = false;
-  for (const RecoverySnapshot& snapshot : recoveryStore_.FindOrphans()) {
+  for (const RecoverySnapshot& snapshot : session_.RecoveryStore().FindOrphans()) {
     if (OfferSnapshot(snapshot)) recovered = true;
   }
   return recovered;
@@ -75,7 +65,7 @@ bool CDocumentManager::OfferSnapshot(const RecoverySnapshot& snapshot) {
   }
   const LogOnDisk log = ReadLogOnDisk(snapshot.logPath);
   if (log.exists && log.bytes == bytes) {
-    recoveryStore_.Discard(snapshot);  // every change in it was saved
+    session_.RecoveryStore().Discard(snapshot);  // every change in it was saved
     return false;
   }
   RecoveryFacts facts;
@@ -83,12 +73,12 @@ bool CDocumentManager::OfferSnapshot(const RecoverySnapshot& snapshot) {
   facts.written = snapshot.time;
   facts.flights = flights;
   facts.logFlights = log.exists ? FlightsIn(log.bytes) : -1;
-  facts.logChanged = log.exists && ChangedSinceSnapshot(snapshot, log);
+  facts.logChanged = log.exists && LeftItsBase(snapshot, log.bytes, log.stamp);
   if (dialogs_.AskRecovery(RecoveryQuestion(facts)) == RecoveryAnswer::kDiscard) {
     FileAway(snapshot);
     return false;
   }
-  return RecoverSnapshot(snapshot, bytes, facts.logChanged);
+  return RecoverSnapshot(snapshot);
 }
 
 CDocumentManager::LogOnDisk CDocumentManager::ReadLogOnDisk(const std::string& path) {
@@ -97,65 +87,30 @@ CDocumentManager::LogOnDisk CDocumentManager::ReadLogOnDisk(const std::string& p
   return log;
 }
 
-// Whether the log no longer holds the version the work began from. Snapshots
-// written before they recorded a hash can only go by the file's stamp.
-bool CDocumentManager::ChangedSinceSnapshot(const RecoverySnapshot& snapshot,
-                                            const LogOnDisk& log) {
-  if (snapshot.baseHash.empty()) return !(log.stamp == snapshot.base);
-  return ContentHash(log.bytes) != snapshot.baseHash;
-}
-
-// Among the log's earlier versions, then out of the recovery folder; where it
-// cannot be filed it stays, to be offered again.
 bool CDocumentManager::FileAway(const RecoverySnapshot& snapshot) {
-  const FileResult kept = backups_.Adopt(snapshot.logPath, snapshot.bytesPath, doc_.Clock().Now());
-  if (!kept.ok) {
-    dialogs_.ShowMessage(SnapshotNotFiledNotice(LocalText(kept.message)));
-    return false;
-  }
-  recoveryStore_.Discard(snapshot);
-  return true;
+  const FileResult kept = session_.FileAway(snapshot);
+  if (!kept.ok) dialogs_.ShowMessage(SnapshotNotFiledNotice(LocalText(kept.message)));
+  return kept.ok;
 }
 
 // Opens the recovered work as a modified log under its original path, under
-// the lock this window holds for it already or takes now.
-bool CDocumentManager::RecoverSnapshot(const RecoverySnapshot& snapshot, const std::string& bytes,
-                                       bool logChanged) {
-  if (!SaveModified()) return false;  // kept for a later start
-  const QString logPath = LocalText(snapshot.logPath);
-  std::unique_ptr<CLogLock> lock;
-  if (!logPath.isEmpty()) {
-    lock = OwnOrNewLock(logPath);
-    if (!lock) return false;  // kept for a later start
-  }
-  if (const FileResult loaded = LoadDocumentBytes(doc_, bytes); !loaded.ok) {
-    dialogs_.ShowMessage(DamagedSnapshotNotice(logPath, LocalText(loaded.message)));
-    NewDocument();
+// the lock this window holds for it already or takes now; where it cannot,
+// the snapshot is kept for a later start.
+bool CDocumentManager::RecoverSnapshot(const RecoverySnapshot& snapshot) {
+  if (!SaveModified()) return false;
+  declined_ = false;
+  if (const FileResult recovered = session_.Recover(snapshot); !recovered.ok) {
+    if (!declined_) {
+      dialogs_.ShowMessage(
+          DamagedSnapshotNotice(LocalText(snapshot.logPath), LocalText(recovered.message)));
+    }
     return false;
   }
-  const LogOnDisk log = ReadLogOnDisk(snapshot.logPath);
-  // Where the log changed since, the work keeps the version it began from,
-  // so that the next save asks before replacing the newer file.
-  Adopt(logPath, std::move(lock), logChanged ? snapshot.base : log.stamp);
-  baseHash_ = logChanged ? snapshot.baseHash : ContentHash(log.bytes);
-  // A copy among the versions as well, best effort: from here on the work is
-  // in this window and in its own snapshot.
-  [[maybe_unused]] const FileResult copied =
-      backups_.Adopt(snapshot.logPath, snapshot.bytesPath, doc_.Clock().Now());
-  recoveryStore_.Discard(snapshot);
-  doc_.SetModifiedFlag(true);
   WriteSnapshot();
   NoteWritability();
   emit documentReplaced();
   emit titleChanged();
   return true;
-}
-
-// The lock of this window when it has the same log open (the log reopened at
-// start), so that it never asks about itself; otherwise a new one.
-std::unique_ptr<CLogLock> CDocumentManager::OwnOrNewLock(const QString& path) {
-  if (lock_ && !path_.isEmpty() && QFileInfo(path_) == QFileInfo(path)) return std::move(lock_);
-  return LockFor(path, false);
 }
 
 }  // namespace aerodex

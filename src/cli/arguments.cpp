@@ -82,8 +82,8 @@ int FileFailure(const std::string& path, const std::string& message) {
   return kFailure;
 }
 
-FileResult ReadInput(const std::string& path, std::string& bytes) {
-  if (!IsStdStream(path)) return ReadWholeFile(path, bytes);
+FileResult ReadInput(const std::string& path, std::string& bytes, CFileEnv& env) {
+  if (!IsStdStream(path)) return ReadWholeFile(path, bytes, nullptr, env);
   bytes.clear();
   char buffer[1 << 16];
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;)

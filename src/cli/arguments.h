@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "files/file_env.h"
 #include "files/file_result.h"
 
 namespace aerodex::cli {
@@ -50,7 +51,7 @@ std::optional<std::time_t> NowValue(const ParsedArgs& parsed, std::string& error
 int FileFailure(const std::string& path, const std::string& message);
 
 // Reads the whole of standard input ("-") or of the file at path.
-FileResult ReadInput(const std::string& path, std::string& bytes);
+FileResult ReadInput(const std::string& path, std::string& bytes, CFileEnv& env = DefaultFileEnv());
 
 // Writes bytes to standard output (out), or atomically to the file at path;
 // false with the failure printed.

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "files/file_env.h"
 #include "model/clock.h"
 #include "model/document.h"
+#include "model/log_session.h"
 
 namespace aerodex::cli {
 
@@ -48,7 +50,14 @@ struct LoadedLog {
 LoadedLog NewLog(std::optional<std::time_t> now = std::nullopt);
 // Opens path ("-": standard input) into log.doc; on failure prints the
 // message, the file named first, and returns false.
-bool OpenLog(LoadedLog& log, const std::string& path);
+bool OpenLog(LoadedLog& log, const std::string& path, CFileEnv& env = DefaultFileEnv());
+
+// Where a writing command reads and keeps the log: the user's own folders
+// and the real file system, unless a test puts faults or scratch folders here.
+struct LogKeeping {
+  CFileEnv* env = &DefaultFileEnv();
+  SessionFolders folders;
+};
 
 int RunDump(Args args, std::FILE* out);
 int RunResave(Args args, std::FILE* out);
@@ -56,6 +65,7 @@ int RunCsv(Args args, std::FILE* out);
 int RunCurrency(Args args, std::FILE* out);
 int RunStatus(Args args, std::FILE* out);
 int RunImport(Args args, std::FILE* out);
+int RunImport(Args args, std::FILE* out, const LogKeeping& keeping);
 int RunExport(Args args, std::FILE* out);
 int RunBackups(Args args, std::FILE* out);
 int RunRestore(Args args, std::FILE* out);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -122,12 +124,10 @@ ImportArgs ParseImportArgs(Args args) {
 }
 
 // The log to import into: the file when it exists, else a new empty log.
-bool OpenOrStartLog(LoadedLog& log, const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
-    return true;
-  }
-  return OpenLog(log, path);
+bool OpenOrStartLog(LoadedLog& log, const std::string& path, CFileEnv& env) {
+  struct stat info {};
+  if (env.Stat(path, info) != 0 && errno == ENOENT) return true;
+  return OpenLog(log, path, env);
 }
 
 // What the report of the older text log says last: whether anything was written.
@@ -186,21 +186,23 @@ int ImportLogbook(const ImportArgs& parsed, LoadedLog& log, CLogWriter& writer,
 
 }  // namespace
 
-int RunImport(Args args, std::FILE* /*out*/) {
+int RunImport(Args args, std::FILE* out) { return RunImport(args, out, LogKeeping{}); }
+
+int RunImport(Args args, std::FILE* /*out*/, const LogKeeping& keeping) {
   const ImportArgs parsed = ParseImportArgs(args);
   if (!parsed.error.empty()) return UsageError(FindCommand("import"), parsed.error);
   // Locked before the log is read, so that no other writer's flights can
   // come in between the reading and the saving. A dry run only reads.
-  CLogWriter writer;
+  CLogWriter writer(keeping);
   if (!parsed.dryRun && !writer.Lock(parsed.output)) return kFailure;
   CCancellingPort port(stderr);  // missing aircraft are not created: every question is cancelled
   LoadedLog log = NewLog();
-  if (!OpenOrStartLog(log, parsed.log)) return kFailure;
+  if (!OpenOrStartLog(log, parsed.log, *keeping.env)) return kFailure;
   log.doc->SetPort(&port);
   // Read whole and without waiting: a named pipe or a device fails at once.
   std::string text;
   const LogbookFormat format = parsed.options.format;
-  if (const FileResult read = ReadInput(parsed.source, text); !read.ok) {
+  if (const FileResult read = ReadInput(parsed.source, text, *keeping.env); !read.ok) {
     if (format == LogbookFormat::kAuto || format == LogbookFormat::kTextLog) {
       return FileFailure(parsed.source, import::kFailedToOpen);
     }

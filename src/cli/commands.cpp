@@ -215,9 +215,9 @@ LoadedLog NewLog(std::optional<std::time_t> now) {
   return log;
 }
 
-bool OpenLog(LoadedLog& log, const std::string& path) {
+bool OpenLog(LoadedLog& log, const std::string& path, CFileEnv& env) {
   std::string bytes;
-  FileResult result = ReadInput(path, bytes);
+  FileResult result = ReadInput(path, bytes, env);
   if (!result.ok) {
     log.doc->DeleteContents();
     result.message = WithReason(kFailedToOpen, result.message);

@@ -6,7 +6,8 @@
 
 namespace aerodex::cli {
 
-CLogWriter::CLogWriter() : session_(unused_, port_) {}
+CLogWriter::CLogWriter(const LogKeeping& keeping)
+    : session_(unused_, port_, *keeping.env, keeping.folders) {}
 
 bool CLogWriter::Lock(const std::string& path) {
   path_ = path;

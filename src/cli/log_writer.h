@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "cli/cli.h"
 #include "model/document.h"
 #include "model/log_session.h"
 
@@ -26,7 +27,7 @@ class CRefusingSessionPort final : public CSessionPort {
 
 class CLogWriter {
  public:
-  CLogWriter();
+  explicit CLogWriter(const LogKeeping& keeping = {});
 
   // False, with the message printed (the file named first), when another process holds the log or
   // no lock can be made for it.

@@ -7,13 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <functional>
 
 #include "files/file_result.h"
 #include "model/document_archive.h"
+#include "support/faulty_env.h"
 #include "support/log_builders.h"
 #include "support/scratch_folder.h"
 
@@ -23,52 +22,6 @@ namespace fs = std::filesystem;
 using aerodex::FileCode;
 using aerodex::FileResult;
 
-enum class Kind { kWrite, kFsync, kRename, kLink, kFlock, kMkdir, kRead };
-constexpr Kind kKinds[] = {Kind::kWrite, Kind::kFsync, Kind::kRename, Kind::kLink,
-                           Kind::kFlock, Kind::kMkdir, Kind::kRead};
-
-class FaultyEnv final : public aerodex::CFileEnv {
- public:
-  void Arm(Kind kind, int nth) {
-    kind_ = kind;
-    left_ = nth;
-    hit_ = false;
-  }
-  void Disarm() { left_ = 0; }
-  bool Hit() const { return hit_; }
-
-  ssize_t Read(int fd, void* data, std::size_t size) override {
-    return Fail(Kind::kRead, EIO) ? -1 : CFileEnv::Read(fd, data, size);
-  }
-  ssize_t Write(int fd, const void* data, std::size_t size) override {
-    return Fail(Kind::kWrite, ENOSPC) ? -1 : CFileEnv::Write(fd, data, size);
-  }
-  int Fsync(int fd) override { return Fail(Kind::kFsync, EIO) ? -1 : CFileEnv::Fsync(fd); }
-  int Rename(const std::string& from, const std::string& to) override {
-    return Fail(Kind::kRename, EACCES) ? -1 : CFileEnv::Rename(from, to);
-  }
-  int Link(const std::string& from, const std::string& to) override {
-    return Fail(Kind::kLink, EPERM) ? -1 : CFileEnv::Link(from, to);
-  }
-  int Flock(int fd, int operation) override {
-    return Fail(Kind::kFlock, ENOLCK) ? -1 : CFileEnv::Flock(fd, operation);
-  }
-  int Mkdir(const std::string& path, mode_t mode) override {
-    return Fail(Kind::kMkdir, ENOSPC) ? -1 : CFileEnv::Mkdir(path, mode);
-  }
-
- private:
-  bool Fail(Kind kind, int error) {
-    if (left_ == 0 || kind != kind_ || --left_ != 0) return false;
-    hit_ = true;
-    errno = error;
-    return true;
-  }
-  Kind kind_ = Kind::kRead;
-  int left_ = 0;
-  bool hit_ = false;
-};
-
 class Answers final : public aerodex::CSessionPort {
  public:
   bool ProceedDespiteHolder(const std::string&, const aerodex::LockHolder&, bool) override {
@@ -76,6 +29,8 @@ class Answers final : public aerodex::CSessionPort {
   }
   bool ProceedUnlocked(const std::string&, const FileResult&) override { return true; }
   bool OverwriteChanged(const std::string&) override { return false; }
+  bool MayReplaceDocument() override { return replace; }
+  bool replace = true;
 };
 
 class LogSessionTest : public ::testing::Test {
@@ -100,22 +55,7 @@ class LogSessionTest : public ::testing::Test {
     return session;
   }
 
-  // Runs scenario with the nth call of each kind failing, n = 1, 2, ..., until
-  // the scenario no longer meets the failure.
-  void Sweep(const std::function<void(Kind, int)>& scenario) {
-    int met[std::size(kKinds)] = {};
-    for (Kind kind : kKinds) {
-      for (int nth = 1; nth < 500; ++nth) {
-        SCOPED_TRACE("kind " + std::to_string(static_cast<int>(kind)) + ", call " +
-                     std::to_string(nth));
-        scenario(kind, nth);
-        if (!env.Hit()) break;
-        ++met[static_cast<int>(kind)];
-      }
-    }
-    // A sweep that meets no failure proves nothing.
-    EXPECT_GE(std::count_if(std::begin(met), std::end(met), [](int n) { return n > 0; }), 3);
-  }
+  void Sweep(const std::function<void(Kind, int)>& scenario) { SweepFaults(env, scenario); }
 
   // The outcome of an operation that failed or not, and what is on disk.
   void ExpectOldOrNew(const FileResult& result, const std::string& path) {
@@ -129,13 +69,7 @@ class LogSessionTest : public ::testing::Test {
     }
   }
 
-  // The system reason a failed result must name, from the errno its kind fails with.
-  static int ErrorOf(const FileResult& result) {
-    for (int error : {ENOSPC, EIO, EACCES, EPERM, ENOLCK}) {
-      if (result.message.find(aerodex::ReasonFor(error)) != std::string::npos) return error;
-    }
-    return 0;
-  }
+  static int ErrorOf(const FileResult& result) { return ErrorNamedIn(result.message); }
 
   // Nothing but logs, locks held now, versions and snapshots anywhere.
   void ExpectNoStrays() {
@@ -242,6 +176,63 @@ TEST_F(LogSessionTest, ASnapshotFailingAtAnyStepLeavesNoHalfOfIt) {
   });
 }
 
+// The snapshot a crashed window left of the work on the log: one flight more.
+aerodex::RecoverySnapshot LeftByACrash(const std::string& folder, const std::string& log,
+                                       const std::string& bytes, const std::string& logBytes) {
+  fs::create_directories(folder);
+  aerodex::RecoverySnapshot snapshot;
+  snapshot.bytesPath = folder + "/crashed.adx";
+  snapshot.infoPath = folder + "/crashed.info";
+  snapshot.logPath = log;
+  snapshot.base = aerodex::StampOf(log);
+  snapshot.baseHash = aerodex::ContentHash(logBytes);
+  Spit(snapshot.bytesPath, bytes);
+  Spit(snapshot.infoPath, "info");
+  return snapshot;
+}
+
+TEST_F(LogSessionTest, ARecoveryFailingAtAnyStepTakesAllTheWorkOrLeavesAllAsItWas) {
+  Sweep([&](Kind kind, int nth) {
+    CAerodexDoc work;
+    Reset(work)->Close();
+    const auto snapshot = LeftByACrash(dir / "recovery", log, newBytes, oldBytes);
+    aerodex::CLogSession session(work, answers, env, folders);
+    env.Arm(kind, nth);
+    const FileResult recovered = session.Recover(snapshot);
+    env.Disarm();
+    EXPECT_EQ(Slurp(log), oldBytes);
+    if (recovered.ok) {
+      EXPECT_EQ(aerodex::SaveDocument(work), newBytes);
+      EXPECT_TRUE(work.IsModified());
+      EXPECT_EQ(session.Path(), log);
+      EXPECT_FALSE(fs::exists(snapshot.bytesPath));
+      EXPECT_TRUE(session.Save().ok);  // the file is the one the work began from
+      EXPECT_EQ(Slurp(log), newBytes);
+    } else {
+      EXPECT_NE(ErrorOf(recovered), 0) << recovered.message;
+      EXPECT_TRUE(session.Path().empty());
+      EXPECT_EQ(Slurp(snapshot.bytesPath), newBytes);  // offered again at the next start
+      fs::remove_all(dir / "recovery");
+    }
+    session.Close();
+    ExpectNoStrays();
+  });
+}
+
+TEST_F(LogSessionTest, RecoveredWorkKeepsTheOwnLockAndTheVersionItBeganFrom) {
+  CAerodexDoc work;
+  auto session = Reset(work);
+  const auto snapshot = LeftByACrash(dir / "recovery", log, newBytes, oldBytes);
+  Spit(log, "changed elsewhere");
+  // The port refuses any other holder: the session must not ask about itself.
+  ASSERT_TRUE(session->Recover(snapshot).ok);
+  EXPECT_TRUE(session->HoldsLock());
+  EXPECT_EQ(session->Save().code, FileCode::kChangedOnDisk);
+  EXPECT_EQ(Slurp(log), "changed elsewhere");
+  EXPECT_TRUE(session->WriteSnapshot().ok);
+  EXPECT_EQ(Slurp(session->Recovery().BytesPath()), newBytes);
+}
+
 TEST_F(LogSessionTest, AFileChangedMeanwhileIsReplacedOnlyOnTheWordOfThePort) {
   CAerodexDoc work;
   auto session = Reset(work);
@@ -250,6 +241,23 @@ TEST_F(LogSessionTest, AFileChangedMeanwhileIsReplacedOnlyOnTheWordOfThePort) {
   EXPECT_EQ(saved.code, FileCode::kChangedOnDisk);
   EXPECT_EQ(Slurp(log), "changed elsewhere");
   EXPECT_TRUE(work.IsModified());
+}
+
+TEST_F(LogSessionTest, AnOpenThePortStopsKeepsTheLogAndTheWorkItHad) {
+  CAerodexDoc work;
+  auto session = Reset(work);
+  const std::string other = dir / "logs/other.adx";
+  Spit(other, newBytes);
+  answers.replace = false;
+  EXPECT_FALSE(session->Open(other).ok);
+  EXPECT_EQ(session->Path(), log);
+  EXPECT_TRUE(session->HoldsLock());
+  EXPECT_TRUE(work.IsModified());
+  // The other log's lock went with the refusal: another session may take it.
+  CAerodexDoc second;
+  aerodex::CLogSession next(second, answers, env, folders);
+  answers.replace = true;
+  EXPECT_TRUE(next.Open(other).ok);
 }
 
 TEST_F(LogSessionTest, AHeldLogIsLeftToItsHolderWhenThePortSaysSo) {
