@@ -76,10 +76,10 @@ pid_t OwnerOfTemporary(const std::string& name, const std::string& prefix,
 
 }  // namespace
 
-std::string TemporaryPrefix(const std::string& target) {
+std::string TemporaryPrefix(const std::string& target, CFileEnv& env) {
   // Room for the process id and the random part: "-" + 10 digits + "-" + 8 hex.
   constexpr std::size_t kSuffixRoom = 20;
-  const std::size_t max = NameMaxOf(FolderOf(target));
+  const std::size_t max = NameMaxOf(FolderOf(target), env);
   return FitName(".", NameOf(target), kSavingMark, max > kSuffixRoom ? max - kSuffixRoom : max);
 }
 
@@ -89,7 +89,7 @@ int CreateTemporaryBeside(CFileEnv& env, const std::string& target, mode_t mode,
   const std::string folder = FolderOf(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string suffix = std::to_string(::getpid()) + '-' + RandomHex();
-    temp = folder + '/' + TemporaryPrefix(target) + suffix;
+    temp = folder + '/' + TemporaryPrefix(target, env) + suffix;
     const int fd = env.Open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -100,13 +100,13 @@ int CreateTemporaryBeside(CFileEnv& env, const std::string& target, mode_t mode,
 // Tidying only: a temporary that cannot be listed or removed harms nothing.
 void RemoveStaleTemporaries(const std::string& target, CFileEnv& env) {
   const std::string folder = FolderOf(target);
-  const std::string prefix = TemporaryPrefix(target);
+  const std::string prefix = TemporaryPrefix(target, env);
   const std::string olderPrefix = NameOf(target) + kSavingMark;
   std::vector<std::string> names;
   if (env.ListFolder(folder, names) != 0) return;
   for (const std::string& name : names) {
     const pid_t owner = OwnerOfTemporary(name, prefix, olderPrefix);
-    if (owner > 0 && owner != ::getpid() && !IsProcessAlive(owner, 0)) {
+    if (owner > 0 && owner != ::getpid() && !IsProcessAlive(owner, 0, env)) {
       [[maybe_unused]] const int removed = env.Unlink(folder + '/' + name);
     }
   }

@@ -43,7 +43,7 @@ FileResult CheckReplaceable(const std::string& target, CFileEnv& env = DefaultFi
 void RemoveStaleTemporaries(const std::string& target, CFileEnv& env = DefaultFileEnv());
 
 // The name every temporary file for target begins with.
-std::string TemporaryPrefix(const std::string& target);
+std::string TemporaryPrefix(const std::string& target, CFileEnv& env = DefaultFileEnv());
 
 // Creates a new temporary file beside target, exclusively and without
 // following links, and names it in temp; the descriptor, or -1 with errno.

@@ -3,11 +3,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 namespace aerodex {
 
@@ -57,6 +59,23 @@ int CFileEnv::Chmod(const std::string& path, mode_t mode) { return ::chmod(path.
 int CFileEnv::Fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
 int CFileEnv::Fchown(int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); }
 int CFileEnv::Access(const std::string& path, int mode) { return ::access(path.c_str(), mode); }
+int CFileEnv::CurrentFolder(std::string& folder) {
+  char buffer[PATH_MAX];
+  if (!::getcwd(buffer, sizeof buffer)) return -1;
+  folder = buffer;
+  return 0;
+}
+int CFileEnv::RealPath(const std::string& path, std::string& resolved) {
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (!real) return -1;
+  resolved = real;
+  std::free(real);
+  return 0;
+}
+long CFileEnv::NameMax(const std::string& folder) {
+  return ::pathconf(folder.c_str(), _PC_NAME_MAX);
+}
+int CFileEnv::Kill(pid_t pid, int signal) { return ::kill(pid, signal); }
 std::time_t CFileEnv::Now() const { return std::time(nullptr); }
 
 CFileEnv& DefaultFileEnv() {

@@ -44,6 +44,14 @@ class CFileEnv {
   virtual int Fchmod(int fd, mode_t mode);
   virtual int Fchown(int fd, uid_t owner, gid_t group);
   virtual int Access(const std::string& path, int mode);
+  // The working folder.
+  virtual int CurrentFolder(std::string& folder);
+  // path with every link, "." and ".." resolved; it must exist.
+  virtual int RealPath(const std::string& path, std::string& resolved);
+  // The longest file name the folder's file system takes; -1 when unknown.
+  virtual long NameMax(const std::string& folder);
+  // kill(2); signal 0 only asks whether the process exists.
+  virtual int Kill(pid_t pid, int signal);
   virtual std::time_t Now() const;
 };
 

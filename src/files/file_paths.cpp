@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,11 +24,11 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string AbsolutePath(const std::string& path) {
+std::string AbsolutePath(const std::string& path, CFileEnv& env) {
   if (!path.empty() && path.front() == '/') return path;
-  char buffer[PATH_MAX];
-  if (!::getcwd(buffer, sizeof buffer)) return path;
-  return std::string(buffer) + '/' + path;
+  std::string folder;
+  if (env.CurrentFolder(folder) != 0) return path;
+  return folder + '/' + path;
 }
 
 FileResult ResolveLinks(const std::string& path, std::string& target, CFileEnv& env) {
@@ -46,17 +45,16 @@ FileResult ResolveLinks(const std::string& path, std::string& target, CFileEnv& 
 
 std::string CanonicalPath(const std::string& path, CFileEnv& env) {
   std::string target;
-  if (!ResolveLinks(AbsolutePath(path), target, env).ok) target = AbsolutePath(path);
-  char* folder = ::realpath(FolderOf(target).c_str(), nullptr);
-  if (!folder) return target;
-  std::string canonical = folder;
-  std::free(folder);
+  const std::string absolute = AbsolutePath(path, env);
+  if (!ResolveLinks(absolute, target, env).ok) target = absolute;
+  std::string canonical;
+  if (env.RealPath(FolderOf(target), canonical) != 0) return target;
   if (canonical != "/") canonical += '/';
   return canonical + NameOf(target);
 }
 
-std::size_t NameMaxOf(const std::string& folder) {
-  const long max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+std::size_t NameMaxOf(const std::string& folder, CFileEnv& env) {
+  const long max = env.NameMax(folder);
   return max > 0 ? static_cast<std::size_t>(max) : 255;
 }
 

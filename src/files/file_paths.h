@@ -19,7 +19,7 @@ std::string FolderOf(const std::string& path);  // "." for a bare name
 std::string NameOf(const std::string& path);
 
 // The absolute form of path, made from the working folder (no links followed).
-std::string AbsolutePath(const std::string& path);
+std::string AbsolutePath(const std::string& path, CFileEnv& env = DefaultFileEnv());
 
 // The file that path names once every symbolic link is followed, even when
 // the last link points at a file that does not exist yet (saving creates it
@@ -33,7 +33,7 @@ FileResult ResolveLinks(const std::string& path, std::string& target,
 std::string CanonicalPath(const std::string& path, CFileEnv& env = DefaultFileEnv());
 
 // The longest file name the folder's file system takes (255 on most).
-std::size_t NameMaxOf(const std::string& folder);
+std::size_t NameMaxOf(const std::string& folder, CFileEnv& env = DefaultFileEnv());
 
 // prefix + base + suffix, with base cut (at a character boundary) so that the
 // whole fits in maxBytes. A cut base gets a short hash of the whole base, so

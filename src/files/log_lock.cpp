@@ -65,9 +65,9 @@ bool SameFile(CFileEnv& env, int fd, const std::string& path) {
 }
 
 // Whether the holder of a lock file whose flock could not be tested still runs.
-bool HolderSeemsAlive(const LockHolder& holder) {
+bool HolderSeemsAlive(const LockHolder& holder, CFileEnv& env) {
   if (holder.process.host != ThisProcess().host) return true;  // cannot tell: assume so
-  return IsProcessAlive(holder.process.pid, holder.process.startTicks);
+  return IsProcessAlive(holder.process.pid, holder.process.startTicks, env);
 }
 
 std::string NotALockFile(const std::string& lockPath, mode_t mode) {
@@ -98,9 +98,10 @@ std::string LockHolder::Describe() const {
 
 std::string CLogLock::LockPathFor(const std::string& path, CFileEnv& env) {
   std::string target;
-  if (!ResolveLinks(AbsolutePath(path), target, env).ok) target = AbsolutePath(path);
+  const std::string absolute = AbsolutePath(path, env);
+  if (!ResolveLinks(absolute, target, env).ok) target = absolute;
   const std::string folder = FolderOf(target);
-  return folder + '/' + FitName(".", NameOf(target), ".lock", NameMaxOf(folder));
+  return folder + '/' + FitName(".", NameOf(target), ".lock", NameMaxOf(folder, env));
 }
 
 CLogLock::~CLogLock() { Release(); }
@@ -210,7 +211,7 @@ bool CLogLock::PlaceOwnLock(const std::string& text) {
 CLogLock::Outcome CLogLock::TakeOverOrReport(int existing) {
   holder_ = ParseLockText(ReadSmallFile(env_, existing));
   if (env_.Flock(existing, LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EWOULDBLOCK || HolderSeemsAlive(holder_)) return Outcome::kHeld;
+    if (errno == EWOULDBLOCK || HolderSeemsAlive(holder_, env_)) return Outcome::kHeld;
   }
   // The holder is gone. The flock we now have on its file keeps a second
   // newcomer from taking over at the same moment; the rename replaces the

@@ -2,14 +2,14 @@
 #include "files/process_identity.h"
 
 #include <pwd.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "files/file_env.h"
 
 namespace aerodex {
 namespace {
@@ -28,10 +28,11 @@ std::string HostName() {
 
 // The state letter and start time of a process from /proc/PID/stat; false
 // when there is no such process or it cannot be read.
-bool ReadProcessStat(pid_t pid, char& state, std::uint64_t& startTicks) {
-  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+bool ReadProcessStat(CFileEnv& env, pid_t pid, char& state, std::uint64_t& startTicks) {
   std::string line;
-  if (!std::getline(in, line)) return false;
+  if (!ReadWholeFile("/proc/" + std::to_string(pid) + "/stat", line, nullptr, env).ok) {
+    return false;
+  }
   // The command name in parentheses may hold blanks; fields count from its end.
   const auto close = line.rfind(')');
   if (close == std::string::npos || close + 2 >= line.size()) return false;
@@ -46,10 +47,10 @@ bool ReadProcessStat(pid_t pid, char& state, std::uint64_t& startTicks) {
 
 }  // namespace
 
-std::uint64_t ProcessStartTicks(pid_t pid) {
+std::uint64_t ProcessStartTicks(pid_t pid, CFileEnv& env) {
   char state = 0;
   std::uint64_t ticks = 0;
-  return ReadProcessStat(pid, state, ticks) ? ticks : 0;
+  return ReadProcessStat(env, pid, state, ticks) ? ticks : 0;
 }
 
 const ProcessIdentity& ThisProcess() {
@@ -64,12 +65,12 @@ const ProcessIdentity& ThisProcess() {
   return self;
 }
 
-bool IsProcessAlive(pid_t pid, std::uint64_t startTicks) {
+bool IsProcessAlive(pid_t pid, std::uint64_t startTicks, CFileEnv& env) {
   if (pid <= 0) return false;
-  if (::kill(pid, 0) != 0 && errno != EPERM) return false;
+  if (env.Kill(pid, 0) != 0 && errno != EPERM) return false;
   char state = 0;
   std::uint64_t ticks = 0;
-  if (!ReadProcessStat(pid, state, ticks)) return true;  // no /proc to ask: trust the id
+  if (!ReadProcessStat(env, pid, state, ticks)) return true;  // no /proc to ask: trust the id
   // A killed process stays a zombie until its parent collects it.
   if (state == 'Z' || state == 'X') return false;
   return startTicks == 0 || ticks == startTicks;

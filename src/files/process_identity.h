@@ -12,6 +12,9 @@
 
 namespace aerodex {
 
+class CFileEnv;
+CFileEnv& DefaultFileEnv();
+
 struct ProcessIdentity {
   std::string user;
   std::string host;
@@ -23,10 +26,10 @@ const ProcessIdentity& ThisProcess();
 
 // When process pid started, in the kernel's clock ticks since boot; 0 when
 // there is no such process or it cannot be read.
-std::uint64_t ProcessStartTicks(pid_t pid);
+std::uint64_t ProcessStartTicks(pid_t pid, CFileEnv& env = DefaultFileEnv());
 
 // True while a process with this id runs here and, when startTicks is known,
 // is the one that started then.
-bool IsProcessAlive(pid_t pid, std::uint64_t startTicks);
+bool IsProcessAlive(pid_t pid, std::uint64_t startTicks, CFileEnv& env = DefaultFileEnv());
 
 }  // namespace aerodex

@@ -29,11 +29,11 @@ std::string SnapshotName() {
          std::to_string(++windows);
 }
 
-bool WriterIsAlive(const std::string& name) {
+bool WriterIsAlive(const std::string& name, CFileEnv& env) {
   unsigned long long pid = 0, ticks = 0;
   int window = 0;
   if (std::sscanf(name.c_str(), "%llu-%llu-%d", &pid, &ticks, &window) != 3) return false;
-  return IsProcessAlive(static_cast<pid_t>(pid), ticks);
+  return IsProcessAlive(static_cast<pid_t>(pid), ticks, env);
 }
 
 // A name may hold any byte but NUL, a line break too: one line, reversibly.
@@ -108,7 +108,7 @@ std::vector<RecoverySnapshot> CRecoveryStore::FindOrphans() const {
   for (const std::string& file : files) {
     if (!EndsWith(file, kInfoSuffix)) continue;
     const std::string name = file.substr(0, file.size() - std::string(kInfoSuffix).size());
-    if (WriterIsAlive(name)) continue;
+    if (WriterIsAlive(name, env_)) continue;
     RecoverySnapshot snapshot;
     snapshot.infoPath = folder_ + '/' + file;
     snapshot.bytesPath = folder_ + '/' + name + kBytesSuffix;
