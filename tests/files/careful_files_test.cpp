@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening files the careful way: links followed, permissions
 // kept, read-only logs refused, long names, planted links, stale
-// temporaries, and files that are not logs refused at once.
+// temporaries, files that are not logs refused at once, and the system's
+// answers about names and processes taken from the file environment.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "files/atomic_write.h"
 #include "files/file_env.h"
+#include "files/file_paths.h"
+#include "files/log_lock.h"
 #include "support/scratch_folder.h"
 
 using aerodex::WriteFileAtomically;
@@ -86,4 +91,36 @@ TEST(CarefulFilesTest, OnlyRegularFilesAreRead) {
   EXPECT_EQ(aerodex::ReadWholeFile("/dev/null", bytes).message, "It is not a regular file.");
   EXPECT_EQ(aerodex::ReadWholeFile(dir.Path().string(), bytes).message, "Is a directory.");
   EXPECT_FALSE(WriteFileAtomically(dir / "pipe.adx", "x").ok);
+}
+
+// Short names, no process alive but this one, another working folder.
+class ElsewhereEnv final : public aerodex::CFileEnv {
+ public:
+  long NameMax(const std::string&) override { return 40; }
+  int Kill(pid_t pid, int) override {
+    if (pid == ::getpid()) return 0;
+    errno = ESRCH;
+    return -1;
+  }
+  int CurrentFolder(std::string& folder) override {
+    folder = cwd;
+    return 0;
+  }
+  std::string cwd;
+};
+
+TEST(CarefulFilesTest, NamesWorkingFolderAndLivenessComeFromTheEnvironment) {
+  ScratchFolder dir;
+  ElsewhereEnv env;
+  env.cwd = dir.Path().string();
+  const std::string log = std::string(60, 'n') + ".adx";
+  EXPECT_EQ(aerodex::AbsolutePath(log, env), dir / log);
+  const std::string lockPath = aerodex::CLogLock::LockPathFor(log, env);
+  EXPECT_EQ(aerodex::FolderOf(lockPath), dir.Path().string());
+  EXPECT_LE(aerodex::NameOf(lockPath).size(), 40u);
+  // init has "ended" here, so its temporary is tidied away.
+  const std::string prefix = aerodex::TemporaryPrefix(dir / "log.adx", env);
+  Spit(dir / (prefix + "1-0badf00d"), "half");
+  aerodex::RemoveStaleTemporaries(dir / "log.adx", env);
+  EXPECT_TRUE(dir.Names().empty());
 }
